@@ -1,0 +1,143 @@
+// The game: board, Thing, score, levels. No window, no clock, no files:
+// the shell forwards clicks and timer ticks and draws what it is told.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "game/grid.h"
+#include "game/random.h"
+#include "game/route.h"
+#include "game/scoring.h"
+#include "game/tiles.h"
+
+namespace gorbix {
+
+class ErrorTrap;
+
+enum class SoundIndex : int { Error = 0, MoveTile = 1, MoveThing = 2, EndOfLevel = 3, Bonus = 4 };
+inline constexpr int kSoundCount = 5;
+
+enum class MouseButton { Left, Right, Other };
+
+// The end-of-level button chosen; None when the dialog was closed without one.
+enum class EndChoice { None, Again, Next, Jump, Quit };
+
+inline constexpr int kFirstStepMs = 10;
+inline constexpr int kStepMs = 100;
+
+// Told of everything the main window shows, in the order it happens.
+class GameView {
+ public:
+  virtual ~GameView() = default;
+  virtual void cellChanged(int col, int row, char code) = 0;
+  virtual void thingHidden() = 0;
+  virtual void thingMoved(int col, int row) = 0;
+  virtual void thingShown() = 0;
+  virtual void scoreChanged(std::int16_t score) = 0;
+  virtual void levelChanged(std::int16_t level) = 0;
+  // Line 0..24 of the score list replaced, or selected.
+  virtual void scoreLineChanged(int line, const std::string& text) = 0;
+  virtual void scoreLineSelected(int line) = 0;
+  virtual void overallRatingChanged(std::string_view rating) = 0;
+};
+
+// What only the shell can do.
+class GameHost {
+ public:
+  virtual ~GameHost() = default;
+  virtual void PlaySound(SoundIndex n) = 0;
+  // The walk timer: enabled or not, and its interval in milliseconds.
+  virtual void walkTimerChanged(bool enabled, int intervalMs) = 0;
+  // Shows the end-of-level dialog modally; returns the button chosen.
+  virtual EndChoice showEndOfLevel(const EndOfLevelSummary& summary) = 0;
+  // Shows the jump window modally; returns the level chosen, 0 for none.
+  virtual std::int16_t showJumpWindow(std::int16_t currentLevel) = 0;
+  // Runs the main window's shut-down, then ends the program.
+  virtual void quitGame() = 0;
+};
+
+class Game {
+ public:
+  Game(GameView& view, GameHost& host, RandomSource& random, ErrorTrap& trap);
+
+  // The board and the Thing.
+  void SetCell(char code, int col, int row);
+  void PlaceThing(int col, int row);
+  void AddScore(int amount);
+  void ComputeOpenings();
+
+  // Levels.
+  void MakeLevel(std::int16_t level);
+  // level must lie in 1..25 (asserted; level 1 is played in its place in a
+  // release build). A walk under way is stopped first: its letters belong
+  // to the old board.
+  void StartLevel(std::int16_t level);
+
+  // Mouse releases on a tile image (index 0..47) and on the Thing's image.
+  void imgTile_MouseUp(int index, MouseButton button);
+  void imgThing_MouseUp(MouseButton button);
+  void SlideTile(int index);
+  static void CheckForHole(const BoardGrid& board, int col, int row, int& holeCol, int& holeRow);
+
+  // The Thing's walk; the shell calls tmrMoveThing_Timer on every tick.
+  void SendThing(int index);
+  void StartThingTimer();
+  void tmrMoveThing_Timer();
+
+  // True when the Thing stands on the goal; then the level's end has run,
+  // the player's choice included.
+  bool CheckLevelEnd();
+
+  // The jump command: the jump window, then the level chosen, if any.
+  void RunJumpCommand();
+  // Sets every best score to 0 and rebuilds the score list's lines.
+  void ResetAllScores();
+  // Best scores as read at start-up; the shell builds its list from them.
+  void setBestScores(const BestScores& best) { BestScore_ = best; }
+
+  // State, read-only: each value has one writer above.
+  char Board(int col, int row) const { return Board_(col, row); }
+  const BoardGrid& board() const { return Board_; }
+  const OpeningsGrid& Openings() const { return Openings_; }
+  std::int16_t ThingCol() const { return ThingCol_; }
+  std::int16_t ThingRow() const { return ThingRow_; }
+  std::int16_t TargetCol() const { return TargetCol_; }
+  std::int16_t TargetRow() const { return TargetRow_; }
+  const std::string& ThingPath() const { return ThingPath_; }
+  std::int16_t Score() const { return Score_; }
+  std::int16_t CurrentLevel() const { return CurrentLevel_; }
+  bool BonusCollected() const { return BonusCollected_; }
+  const BestScores& BestScore() const { return BestScore_; }
+  EndChoice lastEndChoice() const { return EndChoice_; }
+  std::int16_t JumpLevel() const { return JumpLevel_; }
+  bool walkTimerEnabled() const { return timerEnabled_; }
+  int walkTimerInterval() const { return timerInterval_; }
+
+ private:
+  void setWalkTimer(bool enabled, int intervalMs);
+  void stopWalk();
+
+  GameView& view_;
+  GameHost& host_;
+  RandomSource& random_;
+  ErrorTrap& trap_;
+
+  BoardGrid Board_;
+  OpeningsGrid Openings_;
+  std::int16_t ThingCol_ = 1;
+  std::int16_t ThingRow_ = 1;
+  std::int16_t TargetCol_ = 0;
+  std::int16_t TargetRow_ = 0;
+  std::string ThingPath_;
+  std::int16_t Score_ = 0;
+  std::int16_t CurrentLevel_ = 1;
+  bool BonusCollected_ = false;
+  BestScores BestScore_{};
+  EndChoice EndChoice_ = EndChoice::None;
+  std::int16_t JumpLevel_ = 0;
+  bool timerEnabled_ = false;
+  int timerInterval_ = kFirstStepMs;
+};
+
+}  // namespace gorbix

@@ -1,0 +1,40 @@
+// Ratings, the score list's lines and the end-of-level summary.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "game/tiles.h"
+
+namespace gorbix {
+
+using BestScores = std::array<std::int16_t, kLevels>;  // index level - 1
+
+inline constexpr std::int16_t kStartScore = 100;
+
+std::string_view RatingName(std::int16_t score);
+
+// Rating of the average best score, the average floored.
+std::string_view OverallRating(const BestScores& best);
+
+// "Level", the level right-aligned in 3, the score right-aligned in 8.
+std::string ScoreLine(std::int16_t level, std::int16_t score);
+
+// What the end-of-level dialog shows.
+struct EndOfLevelSummary {
+  std::string caption;
+  std::string scoreText;
+  std::string rating;
+  std::string comment;
+  std::string overallRating;
+  bool nextEnabled = true;
+  bool newBest = false;
+};
+
+// The dialog's load: rates the score and, when it beats the level's best,
+// stores it in `best`.
+EndOfLevelSummary LoadEndOfLevel(std::int16_t level, std::int16_t score, BestScores& best);
+
+}  // namespace gorbix

@@ -1,0 +1,27 @@
+#include "support/error_trap.h"
+
+#include <cstdlib>
+
+namespace gorbix {
+
+std::string TrapErrorText(std::string_view where, std::string_view detail, bool endProgram) {
+  std::string text = "An unexpected program error has been trapped.";
+  if (!where.empty()) text.append(LineBreak).append(where);
+  if (!detail.empty()) text.append(LineBreak).append(detail);
+  if (endProgram) text.append(LineBreak).append("The program must be terminated.");
+  return text;
+}
+
+namespace {
+[[noreturn]] void endNow() { std::_Exit(EXIT_FAILURE); }
+}  // namespace
+
+ErrorTrapper::ErrorTrapper(MessageSink& messages, Terminate terminate)
+    : messages_(messages), terminate_(terminate ? terminate : &endNow) {}
+
+void ErrorTrapper::TrapError(std::string_view where, std::string_view detail, bool endProgram) {
+  messages_.showMessage(kProgramTitle, TrapErrorText(where, detail, endProgram));
+  if (endProgram) terminate_();
+}
+
+}  // namespace gorbix
