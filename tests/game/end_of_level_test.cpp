@@ -1,0 +1,150 @@
+// Reaching the goal: the summary, the best scores and the four choices.
+#include <gtest/gtest.h>
+
+#include "fakes.h"
+
+namespace gorbix {
+namespace {
+
+using testing::Rig;
+
+// The Thing one step from the goal, on level `level`, with `slides` paid.
+Rig& nearGoal(Rig& rig, std::int16_t level, int slides = 0) {
+  rig.game.StartLevel(level);
+  rig.setBoard({"WGGGGGGG", "GGGGGGGG", "GGGGGGGG", "GGGGGGGG", "GGGGGGGG", "XGGGGGWG"});
+  rig.putThing(7, 6);
+  rig.game.AddScore(-5 * slides);
+  rig.clearRecords();
+  return rig;
+}
+
+void stepOntoGoal(Rig& rig) {
+  rig.game.SendThing(CellToIndex(8, 6));
+  rig.runWalk();
+}
+
+TEST(CheckLevelEnd, NotOnTheGoalDoesNothing) {
+  Rig rig;
+  nearGoal(rig, 1);
+  EXPECT_FALSE(rig.game.CheckLevelEnd());
+  EXPECT_TRUE(rig.host.sounds.empty());
+  EXPECT_TRUE(rig.host.summaries.empty());
+}
+
+TEST(CheckLevelEnd, FirstWinStoresTheBestAndUpdatesListAndRating) {
+  Rig rig;
+  nearGoal(rig, 3);
+  rig.game.AddScore(5);
+  stepOntoGoal(rig);  // 100 + 5 + 5 = 110
+  ASSERT_EQ(rig.host.summaries.size(), 1u);
+  const EndOfLevelSummary& s = rig.host.summaries[0];
+  EXPECT_EQ(s.caption, "End of Level 3");
+  EXPECT_EQ(s.scoreText, "110");
+  EXPECT_EQ(s.rating, "Above Average");
+  EXPECT_EQ(s.comment, "You beat your previous score for this level (0)!");
+  EXPECT_EQ(rig.game.BestScore()[2], 110);
+  EXPECT_EQ(rig.view.scoreLines[2], "Level  3     110");
+  EXPECT_EQ(rig.view.rating, "Beginner Level 1");
+  EXPECT_EQ(rig.game.lastEndChoice(), EndChoice::None);
+  EXPECT_EQ(rig.game.ThingCol(), 8) << "no choice: the won level stays on the board";
+}
+
+TEST(CheckLevelEnd, EqualScoreStoresNothing) {
+  Rig rig;
+  rig.game.setBestScores({105});
+  nearGoal(rig, 1);
+  stepOntoGoal(rig);
+  ASSERT_EQ(rig.host.summaries.size(), 1u);
+  EXPECT_EQ(rig.host.summaries[0].comment, "You did not beat your previous score for this level (105)");
+  EXPECT_EQ(rig.view.scoreLines[0], "") << "the list line is left alone";
+  EXPECT_EQ(rig.view.rating, "Beginner Level 1") << "the rating label is set all the same";
+}
+
+TEST(CheckLevelEnd, NextAgainAndTheLastLevel) {
+  Rig rig;
+  nearGoal(rig, 24);
+  rig.host.endChoices = {EndChoice::Next};
+  stepOntoGoal(rig);
+  EXPECT_EQ(rig.game.CurrentLevel(), 25);
+  EXPECT_EQ(rig.game.Score(), 100);
+
+  nearGoal(rig, 25, 2);
+  rig.host.endChoices = {EndChoice::Again};
+  stepOntoGoal(rig);
+  EXPECT_FALSE(rig.host.summaries.back().nextEnabled);
+  EXPECT_EQ(rig.game.CurrentLevel(), 25);
+  EXPECT_EQ(rig.game.Score(), 100);
+  EXPECT_EQ(rig.game.ThingCol(), 1);
+}
+
+TEST(CheckLevelEnd, QuitShutsDownOnTheLevelJustWon) {
+  Rig rig;
+  nearGoal(rig, 25);
+  rig.host.endChoices = {EndChoice::Quit};
+  stepOntoGoal(rig);
+  EXPECT_EQ(rig.host.quits, 1);
+  EXPECT_EQ(rig.game.CurrentLevel(), 25) << "the level saved is the one just won";
+  EXPECT_EQ(rig.game.BestScore()[24], 105);
+}
+
+TEST(CheckLevelEnd, JumpStartsTheChosenLevelOrKeepsTheWonBoard) {
+  Rig rig;
+  nearGoal(rig, 4);
+  rig.host.endChoices = {EndChoice::Jump};
+  rig.host.jumpChoices = {17};
+  stepOntoGoal(rig);
+  EXPECT_EQ(rig.host.jumpWindowLevels, std::vector<std::int16_t>{4});
+  EXPECT_EQ(rig.game.CurrentLevel(), 17);
+  EXPECT_EQ(rig.game.JumpLevel(), 17);
+
+  nearGoal(rig, 4);
+  rig.host.endChoices = {EndChoice::Jump};
+  rig.host.jumpChoices = {0};
+  stepOntoGoal(rig);
+  EXPECT_EQ(rig.game.CurrentLevel(), 4);
+  EXPECT_EQ(rig.game.JumpLevel(), 0);
+  EXPECT_EQ(rig.game.ThingCol(), 8);
+}
+
+TEST(CheckLevelEnd, ClosedWithoutChoiceThenTheNextShiftEndsItAgain) {
+  Rig rig;
+  rig.game.StartLevel(2);
+  rig.setBoard({"WGGGGGGG", "GGGGGGGG", "GGGGGGGG", "GGGGGGGG", "GGGGGGGX", "GGGGGGGW"});
+  rig.putThing(8, 6);
+  ASSERT_TRUE(rig.game.CheckLevelEnd());
+  // Sliding row 6 leaves the Thing on the goal through the first shift.
+  rig.game.SlideTile(CellToIndex(1, 5));
+  ASSERT_EQ(rig.host.summaries.size(), 2u);
+  EXPECT_EQ(rig.host.summaries[1].scoreText, "95");
+  EXPECT_EQ(rig.host.count(SoundIndex::MoveTile), 0);
+}
+
+TEST(RunJumpCommand, CancelStartsNothing) {
+  Rig rig;
+  rig.game.StartLevel(6);
+  rig.host.jumpChoices = {0};
+  const BoardGrid before = rig.game.board();
+  rig.game.RunJumpCommand();
+  EXPECT_EQ(rig.game.CurrentLevel(), 6);
+  EXPECT_EQ(rig.game.board(), before);
+  rig.host.jumpChoices = {6};
+  rig.game.AddScore(-30);
+  rig.game.RunJumpCommand();
+  EXPECT_EQ(rig.game.Score(), 100) << "choosing the current level starts it afresh";
+}
+
+TEST(ResetAllScores, ZeroesEveryLineAndTheRating) {
+  Rig rig;
+  BestScores best;
+  best.fill(300);
+  rig.game.setBestScores(best);
+  rig.game.ResetAllScores();
+  for (int line = 0; line < kLevels; ++line) {
+    EXPECT_EQ(rig.view.scoreLines[static_cast<std::size_t>(line)], ScoreLine(static_cast<std::int16_t>(line + 1), 0));
+    EXPECT_EQ(rig.game.BestScore()[static_cast<std::size_t>(line)], 0);
+  }
+  EXPECT_EQ(rig.view.rating, "Beginner Level 1");
+}
+
+}  // namespace
+}  // namespace gorbix
