@@ -32,22 +32,34 @@ void SideText::upperAt(int i) {
 }
 
 void SideText::toLower() {
-  for (int i = 0; i < size_; ++i) {
-    char& c = chars_[static_cast<std::size_t>(i)];
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
+  // Only letters are ever held, so setting the case bit lowers them all.
+  for (char& c : chars_) c = static_cast<char>(c | 0x20);
 }
 
+namespace {
+
+// The open sides of every code from "A" to the grave accent, built once.
+const std::array<SideText, 32>& sidesByCode() {
+  static const std::array<SideText, 32> table = [] {
+    std::array<SideText, 32> sides;
+    for (int i = 0; i < 32; ++i) sides[static_cast<std::size_t>(i)] = SideText(TileOpenings(static_cast<char>('A' + i)));
+    return sides;
+  }();
+  return table;
+}
+
+}  // namespace
+
 void ComputeOpenings(const BoardGrid& board, OpeningsGrid& openings, ErrorTrap& trap) {
+  const std::array<SideText, 32>& table = sidesByCode();
   for (int col = 1; col <= kCols; ++col) {
     for (int row = 1; row <= kRows; ++row) {
       const char code = board(col, row);
-      const std::string_view sides = TileOpenings(code);
-      if (sides.empty()) {
+      if (!IsTileCode(code)) {
         trap.TrapError("STP", std::string(1, code), true);
         continue;
       }
-      openings(col, row) = SideText(sides);
+      openings(col, row) = table[static_cast<std::size_t>(code - 'A')];
     }
   }
 }
@@ -69,6 +81,18 @@ Step stepOf(char direction) {
   }
 }
 
+void reportForeignSide(ErrorTrap& trap, int n, int position, char c, const SideText& text) {
+  std::string where = "RP-";
+  where += std::to_string(n);
+  where += '-';
+  where += std::to_string(position);
+  std::string detail = "[";
+  detail += c;
+  detail += "] ";
+  detail += text.view();
+  trap.TrapError(where, detail, true);
+}
+
 }  // namespace
 
 void PruneCell(OpeningsGrid& openings, int col, int row, ErrorTrap& trap) {
@@ -85,8 +109,7 @@ void PruneCell(OpeningsGrid& openings, int col, int row, ErrorTrap& trap) {
       case 'l': blocked = col == 1 || !openings(col - 1, row).contains('r'); break;
       case 'r': blocked = col == kCols || !openings(col + 1, row).contains('l'); break;
       default:
-        trap.TrapError("RP-" + std::to_string(n) + "-" + std::to_string(i + 1),
-                       "[" + std::string(1, c) + "] " + text.str(), true);
+        reportForeignSide(trap, n, i + 1, c, text);
         return;
     }
     if (blocked) {
