@@ -1,0 +1,69 @@
+#include "ui/help/frm_about.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPalette>
+#include <QPushButton>
+#include <QScreen>
+
+#include "ui/help/help_font.h"
+
+namespace gorbix::help {
+
+namespace {
+
+QLabel* makeLabel(QWidget* parent, const QString& text, const QRect& geometry, const QFont& font) {
+  auto* l = new QLabel(text, parent);
+  l->setFont(font);
+  l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  l->setGeometry(geometry);
+  return l;
+}
+
+}  // namespace
+
+frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
+  setWindowTitle(QStringLiteral("About Gorbix!"));
+  // A plain dialog frame: no system menu, so no icon in the title bar.
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                 Qt::MSWindowsFixedSizeDialogHint);
+  setFont(dialogFont(8.25, true));
+  setFixedSize(421, 334);
+  setModal(true);
+
+  frame1_ = new QFrame(this);
+  frame1_->setObjectName(QStringLiteral("Frame1"));
+  frame1_->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  frame1_->setGeometry(14, 7, 393, 106);
+
+  label1_ = makeLabel(frame1_, QStringLiteral("GORBIX!"), QRect(14, 14, 365, 29), dialogFont(18, false));
+  QPalette blue = label1_->palette();
+  blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+  label1_->setPalette(blue);
+  lblVersion_ = makeLabel(frame1_, QStringLiteral("Version 1.03A"), QRect(14, 49, 365, 15), dialogFont(9.75, true));
+  label3_ = makeLabel(frame1_, QStringLiteral("Copyright \u00A9 2026 the Gorbix developers"), QRect(14, 77, 365, 22),
+                      dialogFont(9.75, true));
+
+  lblNotice_ = makeLabel(this,
+                         QStringLiteral("Slide the tiles, lay the track and guide the Thing home.\n"
+                                        "Press F1 in the game to open the tutorial."),
+                         QRect(14, 140, 393, 40), dialogFont(8.25, false));
+
+  command1_ = new QPushButton(QStringLiteral("OK"), this);
+  command1_->setGeometry(329, 266, 78, 57);
+  command1_->setDefault(true);
+  connect(command1_, &QPushButton::clicked, this, &QDialog::accept);
+  // Esc closes a dialog through reject(), which is what "OK" does here too.
+}
+
+void frmAbout::showAbout(QWidget* owner) {
+  frmAbout about(owner);
+  if (const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen()) {
+    const QRect area = screen->geometry();
+    about.move(area.x() + (area.width() - about.width()) / 2, area.y() + (area.height() - about.height()) / 2);
+  }
+  about.exec();
+}
+
+}  // namespace gorbix::help

@@ -1,0 +1,163 @@
+#include "ui/help/frm_tutorial.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <algorithm>
+#include <utility>
+
+#include "ui/art/tile_art.h"
+#include "ui/help/help_font.h"
+
+namespace gorbix::help {
+
+QPointer<frmTutorial> frmTutorial::open_;
+
+QStringList defaultPageFolders() {
+  return {QDir::currentPath(), QCoreApplication::applicationDirPath()};
+}
+
+namespace {
+
+constexpr int kClientWidth = 523;
+constexpr int kClientHeight = 372;
+constexpr int kPictureLeft = 7;
+constexpr int kPictureTop = 7;
+constexpr int kBorder = 1;  // the picture's single-line frame
+
+QPushButton* makeButton(QWidget* parent, const QString& text, int x, int y, int w, int h) {
+  auto* b = new QPushButton(text, parent);
+  b->setFont(dialogFont(8.25, true));
+  b->setGeometry(x, y, w, h);
+  return b;
+}
+
+}  // namespace
+
+frmTutorial::frmTutorial(TutorialPlacement placement, QStringList pageFolders)
+    : placement_(std::move(placement)), pageFolders_(std::move(pageFolders)) {
+  setWindowTitle(QStringLiteral("Gorbix Tutorial"));
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+  setWindowIcon(art::windowIcon());
+  setFont(dialogFont(8.25, true));
+  setFixedSize(kClientWidth, kClientHeight);
+
+  imgHlp_ = new QLabel(this);
+  imgHlp_->setObjectName(QStringLiteral("imgHlp"));
+  imgHlp_->setFrameStyle(QFrame::Box | QFrame::Plain);
+  imgHlp_->setLineWidth(kBorder);
+  imgHlp_->setAlignment(Qt::AlignCenter);
+  imgHlp_->setWordWrap(true);
+  imgHlp_->setMargin(0);
+
+  btnPrev_ = makeButton(this, QStringLiteral("&Previous"), 448, 7, 71, 57);
+  btnNext_ = makeButton(this, QStringLiteral("&Next"), 448, 70, 71, 57);
+  btnCancel_ = makeButton(this, QStringLiteral("OK"), 448, 133, 71, 57);
+  btnCancel_->setDefault(true);
+
+  lblPage_ = new QLabel(QStringLiteral("Page"), this);
+  lblPage_->setFont(dialogFont(8.25, true));
+  lblPage_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  lblPage_->setGeometry(455, 262, 57, 22);
+
+  static constexpr std::array<int, 3> kRowTop{284, 312, 340};
+  for (int i = 0; i < kPageCount; ++i) {
+    auto* b = makeButton(this, QString::number(i + 1), i % 2 == 0 ? 448 : 487, kRowTop[static_cast<std::size_t>(i / 2)],
+                         32, 22);
+    btnJump_[static_cast<std::size_t>(i)] = b;
+    connect(b, &QPushButton::clicked, this, [this, i] { ShowPage(static_cast<std::int16_t>(i + 1)); });
+  }
+
+  setTabOrder(btnPrev_, btnNext_);
+  setTabOrder(btnNext_, btnCancel_);
+  setTabOrder(btnCancel_, btnJump_[0]);
+  for (std::size_t i = 1; i < btnJump_.size(); ++i) setTabOrder(btnJump_[i - 1], btnJump_[i]);
+
+  connect(btnPrev_, &QPushButton::clicked, this, [this] { ShowPage(static_cast<std::int16_t>(currentPage_ - 1)); });
+  connect(btnNext_, &QPushButton::clicked, this, [this] { ShowPage(static_cast<std::int16_t>(currentPage_ + 1)); });
+  connect(btnCancel_, &QPushButton::clicked, this, &QDialog::reject);
+
+  placeOnScreen();
+  ShowPage(1);
+}
+
+frmTutorial* frmTutorial::showTutorial(TutorialPlacement placement) {
+  if (!open_) {
+    open_ = new frmTutorial(std::move(placement));
+    open_->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  if (open_->isMinimized()) open_->showNormal();
+  open_->show();
+  open_->raise();
+  open_->activateWindow();
+  return open_;
+}
+
+frmTutorial* frmTutorial::instance() { return open_; }
+
+QString frmTutorial::missingPageText(int page) {
+  return QStringLiteral("This page cannot be shown: the picture file %1 is missing or cannot be read.")
+      .arg(pageFileName(page));
+}
+
+void frmTutorial::ShowPage(std::int16_t n) {
+  n = std::clamp<std::int16_t>(n, 1, kPageCount);
+  currentPage_ = n;
+  for (auto* b : btnJump_) b->setEnabled(true);
+  btnJump_[static_cast<std::size_t>(n - 1)]->setEnabled(false);
+
+  QSize area(kPageWidth, kPageHeight);
+  const QPixmap picture = loadPage(n);
+  if (!picture.isNull()) {
+    imgHlp_->setMargin(0);
+    imgHlp_->setPixmap(picture);
+    area = picture.deviceIndependentSize().toSize();
+  } else {
+    // A blank frame would leave the player guessing; name the file instead.
+    imgHlp_->clear();
+    imgHlp_->setMargin(24);
+    imgHlp_->setText(missingPageText(n));
+  }
+  imgHlp_->setGeometry(kPictureLeft - kBorder, kPictureTop - kBorder, area.width() + 2 * kBorder,
+                       area.height() + 2 * kBorder);
+
+  btnPrev_->setEnabled(n != 1);
+  btnNext_->setEnabled(n != kPageCount);
+}
+
+QPixmap frmTutorial::loadPage(int page) const {
+  // A damaged copy in the current folder must not hide a good one beside
+  // the program, so every folder is tried in turn.
+  const QString name = pageFileName(page);
+  for (const QString& folder : pageFolders_) {
+    const QFileInfo file(QDir(folder), name);
+    QPixmap picture;
+    if (file.isFile() && picture.load(file.filePath())) return picture;
+  }
+  return {};
+}
+
+void frmTutorial::placeOnScreen() {
+  if (placement_.load) {
+    placement_.load(*this);
+    return;
+  }
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->geometry();
+    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+  }
+}
+
+void frmTutorial::done(int result) {
+  const bool normal = !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+  if (normal && placement_.save) placement_.save(*this);
+  QDialog::done(result);
+}
+
+}  // namespace gorbix::help

@@ -1,0 +1,21 @@
+// Where the tutorial's page pictures live and what they are called.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace gorbix::help {
+
+inline constexpr int kPageCount = 6;
+// The designed picture area; a page of another size resizes only the frame.
+inline constexpr int kPageWidth = 431;
+inline constexpr int kPageHeight = 355;
+
+// "Hlp1_256.bmp" ... "Hlp6_256.bmp".
+inline QString pageFileName(int page) { return QStringLiteral("Hlp%1_256.bmp").arg(page); }
+
+// The folders searched for a page, in order: the current folder first, then
+// the program's own folder, where the build puts the generated pages.
+QStringList defaultPageFolders();
+
+}  // namespace gorbix::help

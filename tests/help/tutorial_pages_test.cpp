@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QSet>
+#include <QTemporaryDir>
+
+#include "tutorial_pages.h"
+#include "ui/help/tutorial_files.h"
+
+namespace gorbix::help {
+namespace {
+
+int runGenerator(const QString& folder) {
+  QProcess gen;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  gen.setProcessEnvironment(env);
+  gen.start(QStringLiteral(GORBIX_TUTORIAL_GEN), {folder});
+  if (!gen.waitForFinished(60000)) return -1;
+  return gen.exitStatus() == QProcess::NormalExit ? gen.exitCode() : -1;
+}
+
+TEST(TutorialGenerator, WritesSixPagesOfTheDesignedSize) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  ASSERT_EQ(runGenerator(folder.path()), 0);
+  for (int n = 1; n <= kPageCount; ++n) {
+    const QImage page(QDir(folder.path()).filePath(pageFileName(n)), "BMP");
+    ASSERT_FALSE(page.isNull()) << n;
+    EXPECT_EQ(page.size(), QSize(kPageWidth, kPageHeight)) << n;
+  }
+  EXPECT_FALSE(QFile::exists(QDir(folder.path()).filePath(pageFileName(7))));
+}
+
+TEST(TutorialGenerator, ReportsAFolderItCannotWriteTo) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  EXPECT_EQ(runGenerator(QDir(folder.path()).filePath(QStringLiteral("no/such/folder"))), 1);
+}
+
+TEST(TutorialPages, AreSixDifferentDrawnPages) {
+  QSet<QByteArray> seen;
+  for (int n = 1; n <= kPageCount; ++n) {
+    const QImage page = tutorial::drawTutorialPage(n);
+    ASSERT_EQ(page.size(), QSize(kPageWidth, kPageHeight)) << n;
+    // A page with text and pictures uses many colours (antialiasing alone
+    // gives dozens); a blank or failed page uses one or two.
+    QSet<QRgb> colours;
+    for (int y = 40; y < page.height(); y += 2)
+      for (int x = 0; x < page.width(); x += 2) colours.insert(page.pixel(x, y));
+    EXPECT_GT(colours.size(), 50) << n;
+    const QByteArray bytes(reinterpret_cast<const char*>(page.constBits()), page.sizeInBytes());
+    EXPECT_FALSE(seen.contains(bytes)) << n;
+    seen.insert(bytes);
+  }
+  EXPECT_TRUE(tutorial::drawTutorialPage(0).isNull());
+  EXPECT_TRUE(tutorial::drawTutorialPage(kPageCount + 1).isNull());
+}
+
+}  // namespace
+}  // namespace gorbix::help
