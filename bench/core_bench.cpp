@@ -40,6 +40,16 @@ struct QuietTrap final : ErrorTrap {
   void TrapError(std::string_view, std::string_view, bool) override {}
 };
 
+// A game whose view, host and error report do nothing.
+struct QuietGame {
+  explicit QuietGame(std::uint64_t seed) : random(seed) {}
+  QuietView view;
+  QuietHost host;
+  QuietTrap trap;
+  SeededRandom random;
+  Game game{view, host, random, trap};
+};
+
 struct Search {
   BoardGrid board;
   Cell from;
@@ -48,11 +58,8 @@ struct Search {
 
 // Boards as play deals them, with the Thing and the target anywhere on track.
 std::vector<Search> searches(std::size_t count) {
-  QuietView view;
-  QuietHost host;
-  QuietTrap trap;
-  SeededRandom random(1234);
-  Game game(view, host, random, trap);
+  QuietGame quiet(1234);
+  Game& game = quiet.game;
   std::mt19937 dice(99);
   std::vector<Search> result;
   while (result.size() < count) {
@@ -106,11 +113,8 @@ void BM_RouteSearchSpread(benchmark::State& state) {
 BENCHMARK(BM_RouteSearchSpread)->Iterations(5)->Unit(benchmark::kMillisecond);
 
 void BM_MakeLevel(benchmark::State& state) {
-  QuietView view;
-  QuietHost host;
-  QuietTrap trap;
-  SeededRandom random(5);
-  Game game(view, host, random, trap);
+  QuietGame quiet(5);
+  Game& game = quiet.game;
   std::int16_t level = 1;
   for (auto _ : state) {
     game.MakeLevel(level);
@@ -121,11 +125,8 @@ void BM_MakeLevel(benchmark::State& state) {
 BENCHMARK(BM_MakeLevel);
 
 void BM_SlideTile(benchmark::State& state) {
-  QuietView view;
-  QuietHost host;
-  QuietTrap trap;
-  SeededRandom random(6);
-  Game game(view, host, random, trap);
+  QuietGame quiet(6);
+  Game& game = quiet.game;
   game.StartLevel(1);
   std::mt19937 dice(3);
   for (auto _ : state) {
@@ -146,11 +147,8 @@ BENCHMARK(BM_SlideTile);
 
 // A whole game of random actions: clicks of both buttons and walk ticks.
 void BM_SimulatedGame(benchmark::State& state) {
-  QuietView view;
-  QuietHost host;
-  QuietTrap trap;
-  SeededRandom random(8);
-  Game game(view, host, random, trap);
+  QuietGame quiet(8);
+  Game& game = quiet.game;
   game.StartLevel(1);
   std::mt19937 dice(11);
   for (auto _ : state) {

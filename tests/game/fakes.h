@@ -143,6 +143,14 @@ struct Rig {
     if (IsFresh(c) && c != kBlocker) game.SetCell(static_cast<char>(c + kVisitedOffset), col, row);
     game.PlaceThing(col, row);
   }
+  // A level in play on the given board, the Thing on `thing`, records cleared.
+  Rig& prepared(const std::vector<std::string>& rows, Cell thing = kStartCell) {
+    game.StartLevel(1);
+    setBoard(rows);
+    putThing(thing.col, thing.row);
+    clearRecords();
+    return *this;
+  }
   // Runs the walk's ticks until the timer stops, at most `limit` of them.
   int runWalk(int limit = 1000) {
     int ticks = 0;

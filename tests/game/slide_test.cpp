@@ -9,18 +9,9 @@ namespace {
 
 using testing::Rig;
 
-// Every cell a distinct-enough fresh tile so moves can be traced.
-Rig& prepared(Rig& rig, std::vector<std::string> rows, Cell thing = {1, 1}) {
-  rig.game.StartLevel(1);
-  rig.setBoard(rows);
-  rig.putThing(thing.col, thing.row);
-  rig.clearRecords();
-  return rig;
-}
-
 TEST(SlideTile, OneStepTowardsTheHole) {
   Rig rig;
-  prepared(rig, {"QAAAAAAA", "AAAAAAAA", "ABCXAAAA", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA"});
+  rig.prepared({"QAAAAAAA", "AAAAAAAA", "ABCXAAAA", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA"});
   rig.game.imgTile_MouseUp(CellToIndex(3, 3), MouseButton::Left);
   EXPECT_EQ(rig.boardRow(3), "ABXCAAAA");
   EXPECT_EQ(rig.game.Score(), 95);
@@ -30,7 +21,7 @@ TEST(SlideTile, OneStepTowardsTheHole) {
 
 TEST(SlideTile, SixTilesMoveForOneCharge) {
   Rig rig;
-  prepared(rig, {"QBCDEFGX", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA"});
+  rig.prepared({"QBCDEFGX", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA"});
   rig.game.SlideTile(CellToIndex(2, 1));
   EXPECT_EQ(rig.boardRow(1), "QXBCDEFG");
   EXPECT_EQ(rig.game.Score(), 95);
@@ -42,18 +33,18 @@ TEST(SlideTile, SixTilesMoveForOneCharge) {
 
 TEST(SlideTile, HoleToTheLeftAndInTheColumn) {
   Rig rig;
-  prepared(rig, {"QAAAAAAA", "AAAAAAAA", "XBCDEFGA", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA"});
+  rig.prepared({"QAAAAAAA", "AAAAAAAA", "XBCDEFGA", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA"});
   rig.game.SlideTile(CellToIndex(4, 3));
   EXPECT_EQ(rig.boardRow(3), "BCDXEFGA");
 
-  prepared(rig, {"QABAAAAA", "AACAAAAA", "AADAAAAA", "AAEAAAAA", "AAFAAAAA", "AAXAAAAA"});
+  rig.prepared({"QABAAAAA", "AACAAAAA", "AADAAAAA", "AAEAAAAA", "AAFAAAAA", "AAXAAAAA"});
   rig.game.SlideTile(CellToIndex(3, 1));
   std::string column;
   for (int row = 1; row <= kRows; ++row) column.push_back(rig.game.Board(3, row));
   EXPECT_EQ(column, "XBCDEF");
   EXPECT_EQ(rig.host.count(SoundIndex::MoveTile), 5);
 
-  prepared(rig, {"QAXAAAAA", "AACAAAAA", "AADAAAAA", "AAEAAAAA", "AAFAAAAA", "AAGAAAAA"});
+  rig.prepared({"QAXAAAAA", "AACAAAAA", "AADAAAAA", "AAEAAAAA", "AAFAAAAA", "AAGAAAAA"});
   rig.game.SlideTile(CellToIndex(3, 6));
   column.clear();
   for (int row = 1; row <= kRows; ++row) column.push_back(rig.game.Board(3, row));
@@ -62,7 +53,7 @@ TEST(SlideTile, HoleToTheLeftAndInTheColumn) {
 
 TEST(SlideTile, NoHoleInLineOnlyRefuses) {
   Rig rig;
-  prepared(rig, {"QAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAAAXAAA", "AAAAAAAA"});
+  rig.prepared({"QAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAAAXAAA", "AAAAAAAA"});
   rig.game.imgTile_MouseUp(CellToIndex(2, 2), MouseButton::Left);
   EXPECT_EQ(rig.game.Score(), 100);
   EXPECT_EQ(rig.host.sounds, std::vector<SoundIndex>{SoundIndex::Error});
@@ -76,7 +67,7 @@ TEST(SlideTile, NoHoleInLineOnlyRefuses) {
 
 TEST(SlideTile, ScoreStopsAtZero) {
   Rig rig;
-  prepared(rig, {"QAAAAAAX", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA"});
+  rig.prepared({"QAAAAAAX", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA"});
   rig.game.AddScore(-97);
   rig.game.SlideTile(CellToIndex(7, 1));
   EXPECT_EQ(rig.game.Score(), 0);
@@ -84,7 +75,7 @@ TEST(SlideTile, ScoreStopsAtZero) {
 
 TEST(SlideTile, ThingRidesOnItsTileOnce) {
   Rig rig;
-  prepared(rig, {"QAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAAABRCX"}, {6, 6});
+  rig.prepared({"QAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAAABRCX"}, {6, 6});
   rig.game.SlideTile(CellToIndex(5, 6));
   EXPECT_EQ(rig.boardRow(6), "AAAAXBRC");
   EXPECT_EQ(rig.game.ThingCol(), 7);
@@ -96,7 +87,7 @@ TEST(SlideTile, ThingRidesOnItsTileOnce) {
 
 TEST(SlideTile, ThingCarriedOntoTheGoalEndsTheLevelMidSlide) {
   Rig rig;
-  prepared(rig, {"QAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAABCDRX"}, {7, 6});
+  rig.prepared({"QAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAABCDRX"}, {7, 6});
   rig.game.SlideTile(CellToIndex(4, 6));
   EXPECT_EQ(rig.boardRow(6), "AAABCDXR") << "the tiles before the Thing's stay put";
   EXPECT_EQ(rig.game.ThingCol(), 8);
@@ -108,7 +99,7 @@ TEST(SlideTile, ThingCarriedOntoTheGoalEndsTheLevelMidSlide) {
 
 TEST(SlideTile, ChoiceMadeMidSlideLeavesTheNewBoardAlone) {
   Rig rig;
-  prepared(rig, {"QAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAABCDRX"}, {7, 6});
+  rig.prepared({"QAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAABCDRX"}, {7, 6});
   rig.host.endChoices = {EndChoice::Again};
   rig.random = testing::ScriptedRandom({}, 0.5f);
   rig.game.SlideTile(CellToIndex(4, 6));
@@ -122,7 +113,7 @@ TEST(SlideTile, ChoiceMadeMidSlideLeavesTheNewBoardAlone) {
 
 TEST(ThingClick, LeftSlidesTheTileUnderItRightRefuses) {
   Rig rig;
-  prepared(rig, {"QAAAAAAX", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA"}, {3, 1});
+  rig.prepared({"QAAAAAAX", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA"}, {3, 1});
   rig.game.imgThing_MouseUp(MouseButton::Right);
   EXPECT_EQ(rig.host.sounds, std::vector<SoundIndex>{SoundIndex::Error});
   rig.game.imgThing_MouseUp(MouseButton::Other);
@@ -136,7 +127,7 @@ TEST(ThingClick, LeftSlidesTheTileUnderItRightRefuses) {
 
 TEST(ThingClick, IgnoredWhileWalkingThenSlidesAfterwards) {
   Rig rig;
-  prepared(rig, {"WGGGGGGX", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA"});
+  rig.prepared({"WGGGGGGX", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA"});
   rig.game.imgTile_MouseUp(CellToIndex(3, 1), MouseButton::Right);
   ASSERT_TRUE(rig.game.walkTimerEnabled());
   const std::string before = rig.boardRow(1);

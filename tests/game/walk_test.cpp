@@ -9,19 +9,11 @@ namespace {
 
 using testing::Rig;
 
-Rig& prepared(Rig& rig, std::vector<std::string> rows, Cell thing = {1, 1}) {
-  rig.game.StartLevel(1);
-  rig.setBoard(rows);
-  rig.putThing(thing.col, thing.row);
-  rig.clearRecords();
-  return rig;
-}
-
 const std::vector<std::string> kTopRow = {"WGGGGMGG", "HHHHHHHF", "HHHHHHHF", "HHHHHHHF", "HHHHHHHF", "XHHHHHHV"};
 
 TEST(SendThing, HoleIsRefusedWithoutASearch) {
   Rig rig;
-  prepared(rig, kTopRow);
+  rig.prepared(kTopRow);
   rig.game.imgTile_MouseUp(CellToIndex(1, 6), MouseButton::Right);
   EXPECT_EQ(rig.host.sounds, std::vector<SoundIndex>{SoundIndex::Error});
   EXPECT_EQ(rig.game.TargetCol(), 1);
@@ -32,7 +24,7 @@ TEST(SendThing, HoleIsRefusedWithoutASearch) {
 
 TEST(SendThing, UnreachableCellRefusesAndChangesNothing) {
   Rig rig;
-  prepared(rig, kTopRow);
+  rig.prepared(kTopRow);
   rig.game.SendThing(CellToIndex(3, 3));
   EXPECT_EQ(rig.host.sounds, std::vector<SoundIndex>{SoundIndex::Error});
   EXPECT_FALSE(rig.game.walkTimerEnabled());
@@ -43,7 +35,7 @@ TEST(SendThing, UnreachableCellRefusesAndChangesNothing) {
 
 TEST(Walk, FirstStepAfter10msThen100msAndOneStepPerTick) {
   Rig rig;
-  prepared(rig, kTopRow);
+  rig.prepared(kTopRow);
   rig.game.SendThing(CellToIndex(4, 1));
   EXPECT_EQ(rig.game.ThingPath(), "rrr");
   EXPECT_THAT(rig.host.timerChanges, ::testing::ElementsAre(std::pair{true, 10}));
@@ -68,7 +60,7 @@ TEST(Walk, FirstStepAfter10msThen100msAndOneStepPerTick) {
 
 TEST(Walk, OneLetterRouteTakesOneTick) {
   Rig rig;
-  prepared(rig, kTopRow);
+  rig.prepared(kTopRow);
   rig.game.SendThing(CellToIndex(2, 1));
   EXPECT_EQ(rig.runWalk(), 1);
   EXPECT_EQ(rig.host.sounds, std::vector<SoundIndex>{SoundIndex::MoveThing});
@@ -76,7 +68,7 @@ TEST(Walk, OneLetterRouteTakesOneTick) {
 
 TEST(Walk, BonusSoundReplacesTheStepSoundOnce) {
   Rig rig;
-  prepared(rig, kTopRow);
+  rig.prepared(kTopRow);
   rig.game.SendThing(CellToIndex(7, 1));
   rig.runWalk();
   EXPECT_THAT(rig.host.sounds, ::testing::ElementsAre(SoundIndex::MoveThing, SoundIndex::MoveThing,
@@ -88,7 +80,7 @@ TEST(Walk, BonusSoundReplacesTheStepSoundOnce) {
 
 TEST(Walk, ArrivingOnTheGoalEndsTheWalkWithoutAStepSound) {
   Rig rig;
-  prepared(rig, {"WGGGGGGL", "HHHHHHHF", "HHHHHHHF", "HHHHHHHF", "HHHHHHHF", "XHHHHHHF"});
+  rig.prepared({"WGGGGGGL", "HHHHHHHF", "HHHHHHHF", "HHHHHHHF", "HHHHHHHF", "XHHHHHHF"});
   rig.game.SendThing(CellToIndex(8, 6));
   bool stoppedWhileOpen = false;
   rig.host.whileDialogOpen = [&] {
@@ -105,7 +97,7 @@ TEST(Walk, ArrivingOnTheGoalEndsTheWalkWithoutAStepSound) {
 TEST(Walk, RoutePassingThroughTheGoalStopsThere) {
   Rig rig;
   // The route to (7,6) runs down column 8 onto the goal first.
-  prepared(rig, {"WGGGGGGL", "HHHHHHHF", "HHHHHHHF", "HHHHHHHF", "HHHHHHHF", "XHHHHHGJ"});
+  rig.prepared({"WGGGGGGL", "HHHHHHHF", "HHHHHHHF", "HHHHHHHF", "HHHHHHHF", "XHHHHHGJ"});
   rig.game.SendThing(CellToIndex(7, 6));
   EXPECT_EQ(rig.game.ThingPath(), "rrrrrrrdddddl");
   rig.runWalk();
@@ -118,7 +110,7 @@ TEST(Walk, RoutePassingThroughTheGoalStopsThere) {
 
 TEST(Walk, StartingALevelStopsTheWalk) {
   Rig rig;
-  prepared(rig, kTopRow);
+  rig.prepared(kTopRow);
   rig.game.SendThing(CellToIndex(5, 1));
   rig.game.tmrMoveThing_Timer();
   rig.game.StartLevel(2);
