@@ -48,10 +48,11 @@ int Page::text(int x, int y, int w, const QString& html, int pixelSize) {
   QTextDocument doc;
   doc.setDefaultFont(pageFont(pixelSize));
   doc.setDocumentMargin(0);
+  doc.setIndentWidth(14);
   doc.setDefaultStyleSheet(QStringLiteral("p { margin-top: 0px; margin-bottom: 5px; } "
                                           "b { color: #006e00; } "
                                           "li { margin-bottom: 3px; } "
-                                          "ul { margin-left: 0px; -qt-list-indent: 1; }"));
+                                          "ul { margin-left: 0px; }"));
   doc.setHtml(QStringLiteral("<div style=\"color:#202020\">%1</div>").arg(html));
   doc.setTextWidth(w);
   painter_.save();

@@ -17,6 +17,10 @@ namespace {
 
 constexpr int kBodyWidth = help::kPageWidth - 2 * kMargin;
 
+void labelHole(Page& page, const QRect& cell) {
+  page.centredLabel(cell.center().x(), cell.center().y() - 7, QStringLiteral("hole"), kSmallPixelSize, true, Qt::white);
+}
+
 // Page 1: what the game is about.
 QImage pageGoal() {
   Page page(1, QStringLiteral("Welcome to Gorbix"), QStringLiteral("Next: sliding tiles \u203A"));
@@ -24,9 +28,9 @@ QImage pageGoal() {
   int y = page.text(kMargin, kBodyTop,  kBodyWidth,
                     QStringLiteral("<p>The board has 8 columns and 6 rows of tiles and one empty cell, the "
                                    "<b>hole</b>. Each tile carries a piece of track.</p>"
-                                   "<p>Your goal: guide the <b>Thing</b> from its start on the top-left tile to "
-                                   "the <b>goal</b>, the bottom-right cell. When it gets there, the level is "
-                                   "won.</p>"));
+                                   "<p>Your goal: guide the <b>Thing</b>, the blue diamond, from its start on the "
+                                   "top-left tile to the <b>goal</b>, the bottom-right cell. When it gets there, "
+                                   "the level is won.</p>"));
 
   const BoardSketch board({kMargin + 2, y + 18}, 26,
                           {"QGEMBAHL", "FKAJDCGF", "BXIGANEC", "ALHKBFOJ", "IEACGDAL", "KGPIEAGA"});
@@ -58,8 +62,8 @@ QImage pageGoal() {
   }
 
   page.text(kMargin, board.bounds().bottom() + 20, kBodyWidth,
-            QStringLiteral("You have two moves: a <b>left click</b> slides tiles, a <b>right click</b> "
-                           "sends the Thing. The next pages show both."));
+            QStringLiteral("Two moves: a <b>left click</b> slides tiles, a <b>right click</b> sends the "
+                           "Thing."));
   return page.finish();
 }
 
@@ -87,6 +91,8 @@ QImage pageSliding() {
     drawArrow(p, QPointF(from.center().x() + 2, from.bottom() + 8), QPointF(from.center().x() + kSize - 4, from.bottom() + 23),
               QColor(0, 90, 200), 2.0);
   }
+  labelHole(page, before.cell(6, 1));
+  labelHole(page, after.cell(2, 1));
   const QRect hole = after.cell(2, 1);
   page.label(after.bounds().right() + 12, after.bounds().top() + 6, QStringLiteral("\u22125 points"), 15, true,
              QColor(190, 0, 0));
@@ -153,46 +159,48 @@ QImage pageScoring() {
   int y = page.text(kMargin, kBodyTop, kBodyWidth,
                     QStringLiteral("Every level starts with a score of <b>100</b>. Then:"));
 
-  struct Row {
-    std::function<void(QPoint)> picture;
-    QString what;
-    QString points;
-    QColor colour;
+  // One row per way of scoring: a picture, what happens, the points.
+  const int textX = kMargin + 132;
+  const int textWidth = help::kPageWidth - kMargin - 92 - textX;
+  const int pointsRight = help::kPageWidth - kMargin;
+  const auto row = [&](int top, int height, const QString& what, const QString& points, const QColor& colour) {
+    const int textTop = top + (height - 30) / 2;
+    page.text(textX, textTop, textWidth, what);
+    const QFontMetrics fm(pageFont(16, true));
+    page.label(pointsRight - fm.horizontalAdvance(points), top + (height - 18) / 2, points, 16, true, colour);
+    p.setPen(QColor(220, 225, 215));
+    p.drawLine(kMargin, top + height + 4, pointsRight, top + height + 4);
   };
-  const std::vector<Row> rows{
-      {[&](QPoint at) { drawMouse(p, at + QPoint(4, 2), Click::Left); }, QStringLiteral("Each slide, one click"),
-       QStringLiteral("\u22125"), QColor(190, 0, 0)},
-      {[&](QPoint at) {
-         drawTile(p, QRect(at, QSize(30, 30)), 'A');
-         drawArrow(p, at + QPointF(33, 15), at + QPointF(47, 15), QColor(0, 90, 200), 2);
-         drawTile(p, QRect(at + QPoint(50, 0), QSize(30, 30)), 'Q');
-       },
-       QStringLiteral("Each new tile the Thing stands on"), QStringLiteral("+5"), kAccent},
-  };
-  const int pointsX = help::kPageWidth - kMargin - 40;
-  y += 6;
-  for (const Row& r : rows) {
-    r.picture(QPoint(kMargin + 8, y));
-    page.label(kMargin + 100, y + 8, r.what, kBodyPixelSize);
-    page.label(pointsX, y + 5, r.points, 16, true, r.colour);
-    y += 38;
-  }
+  y += 10;
 
-  // The four bonus tiles with what each pays.
-  page.label(kMargin + 100, y + 2, QStringLiteral("Bonus tiles, paid once when the Thing"), kBodyPixelSize);
-  page.label(kMargin + 100, y + 17, QStringLiteral("steps on them:"), kBodyPixelSize);
-  y += 40;
+  constexpr int kSmall = 30;
+  const BoardSketch slide({kMargin + 8, y}, kSmall, {"GBX"});
+  slide.draw(p);
+  drawArrow(p, QPointF(slide.centre(1, 1).x(), y + kSmall + 6), QPointF(slide.centre(2, 1).x() + 4, y + kSmall + 6),
+            QColor(0, 90, 200), 2);
+  drawArrow(p, QPointF(slide.centre(2, 1).x(), y + kSmall + 6), QPointF(slide.centre(3, 1).x() + 4, y + kSmall + 6),
+            QColor(0, 90, 200), 2);
+  row(y, 40, QStringLiteral("Each slide: one click, however many tiles move"), QStringLiteral("\u22125"),
+      QColor(190, 0, 0));
+  y += 52;
+
+  drawTile(p, QRect(kMargin + 8, y + 5, kSmall, kSmall), 'A');
+  drawArrow(p, QPointF(kMargin + 8 + kSmall + 4, y + 20), QPointF(kMargin + 8 + kSmall + 22, y + 20),
+            QColor(0, 90, 200), 2);
+  drawTile(p, QRect(kMargin + 8 + kSmall + 26, y + 5, kSmall, kSmall), 'Q');
+  row(y, 40, QStringLiteral("Each tile the Thing stands on for the first time"), QStringLiteral("+5"), kAccent);
+  y += 52;
+
   static constexpr std::array<char, 4> kBonus{'M', 'N', 'O', 'P'};
   for (std::size_t i = 0; i < kBonus.size(); ++i) {
-    const int x = kMargin + 100 + static_cast<int>(i) * 56;
-    drawTile(p, QRect(x, y, 38, 38), kBonus[i]);
-    page.centredLabel(x + 19, y + 42, QStringLiteral("+%1").arg(10 + 5 * static_cast<int>(i)), 14, true, kAccent);
+    const int x = kMargin + 8 + static_cast<int>(i) * (kSmall - 1);
+    drawTile(p, QRect(x, y, kSmall - 3, kSmall - 3), kBonus[i]);
+    page.centredLabel(x + (kSmall - 3) / 2, y + kSmall, QStringLiteral("+%1").arg(10 + 5 * static_cast<int>(i)),
+                      kSmallPixelSize, true, kAccent);
   }
-  const int afterX = kMargin + 100 + 4 * 56 + 6;
-  drawArrow(p, QPointF(afterX - 8, y + 19), QPointF(afterX + 12, y + 19), QColor(0, 90, 200), 2);
-  drawTile(p, QRect(afterX + 16, y, 38, 38), 'W');
-  page.centredLabel(afterX + 35, y + 42, QStringLiteral("taken"), kSmallPixelSize, false, kMuted);
-  y += 66;
+  row(y, 44, QStringLiteral("A bonus tile, paid once; it then turns into a red straight"),
+      QStringLiteral("+10\u2026+25"), kAccent);
+  y += 60;
 
   page.text(kMargin, y, kBodyWidth,
             QStringLiteral("<p>The score never drops below 0, and time plays no part. When the Thing reaches "
@@ -208,9 +216,9 @@ QImage pageLevels() {
   int y = page.text(kMargin, kBodyTop, kBodyWidth,
                     QStringLiteral("<p>There are <b>25 levels</b>. Later ones have fewer crosses and T-pieces and "
                                    "more blockers, and each start deals a new random board.</p>"
-                                   "<p>At the goal you see your score and its rating; a score above your best for "
-                                   "the level is kept. Then try again or go on. The <b>overall rating</b> rates "
-                                   "the average of your best scores over all 25 levels.</p>"));
+                                   "<p>At the goal you see your score and its rating; a new best for the level "
+                                   "is kept. Then play it again, go on, jump or quit. The <b>overall rating</b> "
+                                   "rates the average of your best scores over all 25 levels.</p>"));
 
   // The names come from the game's own table, so they always agree.
   struct Band {
@@ -220,14 +228,20 @@ QImage pageLevels() {
   };
   std::vector<Band> bands;
   for (int s = 0; s < 400; ++s) {
-    const QString name = QString::fromUtf8(RatingName(static_cast<std::int16_t>(s)).data(),
-                                           static_cast<qsizetype>(RatingName(static_cast<std::int16_t>(s)).size()));
+    const std::string_view rating = RatingName(static_cast<std::int16_t>(s));
+    const QString name = QString::fromUtf8(rating.data(), static_cast<qsizetype>(rating.size()));
     if (bands.empty() || bands.back().name != name)
       bands.push_back({s, s, name});
     else
       bands.back().to = s;
   }
   const int perColumn = static_cast<int>(bands.size() + 1) / 2;
+  y += 4;
+  for (int col = 0; col < 2; ++col) {
+    page.label(kMargin + 4 + col * (kBodyWidth / 2), y + 2, QStringLiteral("Score"), kSmallPixelSize, true, kMuted);
+    page.label(kMargin + 62 + col * (kBodyWidth / 2), y + 2, QStringLiteral("Rating"), kSmallPixelSize, true, kMuted);
+  }
+  y += 14;
   const int lineHeight = 13;
   const int columnWidth = kBodyWidth / 2;
   for (std::size_t i = 0; i < bands.size(); ++i) {
@@ -239,7 +253,7 @@ QImage pageLevels() {
     const bool last = i + 1 == bands.size();
     const QString range = last ? QStringLiteral("%1 +").arg(b.from) : QStringLiteral("%1\u2013%2").arg(b.from).arg(b.to);
     page.label(x + 4, ly, range, kSmallPixelSize, false, kMuted);
-    page.label(x + 58, ly, b.name, kSmallPixelSize, last, last ? kAccent : kInk);
+    page.label(x + 62, ly, b.name, kSmallPixelSize, last, last ? kAccent : kInk);
   }
   return page.finish();
 }
@@ -249,43 +263,49 @@ QImage pageMenus() {
   Page page(6, QStringLiteral("Menus and shortcuts"), QStringLiteral("Good luck, and bring the Thing home!"));
   QPainter& p = page.painter();
   struct Command {
-    const char* menu;
     const char* command;
     const char* key;
     const char* what;
   };
-  static constexpr std::array<Command, 7> kCommands{{
-      {"Game", "Restart This Level", "Ctrl+R", "a new board, score back to 100"},
-      {"Game", "Jump to Level", "Ctrl+J", "play any level from 1 to 25"},
-      {"Game", "Sound Effects", "Ctrl+S", "sound on or off (ticked: on)"},
-      {"Game", "Reset All Scores", "", "all best scores back to 0; asks first"},
-      {"Help", "Tutorial", "F1", "these pages; play on while open"},
-      {"Help", "About", "", "the version of the game"},
-      {"File", "Exit", "Ctrl+X", "keeps your scores and ends the game"},
+  struct Menu {
+    const char* name;
+    std::vector<Command> commands;
+  };
+  const std::array<Menu, 3> menus{{
+      {"File", {{"Exit", "Ctrl+X", "keeps your scores and ends the game"}}},
+      {"Game",
+       {{"Restart This Level", "Ctrl+R", "a new board, the score back to 100"},
+        {"Jump to Level", "Ctrl+J", "play any level from 1 to 25"},
+        {"Sound Effects", "Ctrl+S", "sound on or off (a tick: on)"},
+        {"Reset All Scores", "", "all best scores back to 0; asks first"}}},
+      {"Help",
+       {{"Tutorial", "F1", "these pages; play on while they are open"},
+        {"About", "", "the version of the game"}}},
   }};
-  int y = kBodyTop + 2;
-  const int keyX = kMargin + 126;
-  const int whatX = kMargin + 180;
-  page.label(kMargin, y, QStringLiteral("Menu command"), kSmallPixelSize, true, kMuted);
-  page.label(keyX, y, QStringLiteral("Key"), kSmallPixelSize, true, kMuted);
-  page.label(whatX, y, QStringLiteral("What it does"), kSmallPixelSize, true, kMuted);
-  y += 17;
-  for (const Command& c : kCommands) {
-    page.label(kMargin, y, QStringLiteral("%1 \u25B8 ").arg(QString::fromLatin1(c.menu)), kSmallPixelSize, false, kMuted);
-    page.label(kMargin + 38, y, QString::fromLatin1(c.command), kSmallPixelSize, true);
-    if (*c.key != '\0') {
-      const QFontMetrics fm(pageFont(kSmallPixelSize, true));
-      const QRect cap(keyX - 3, y - 2, fm.horizontalAdvance(QString::fromLatin1(c.key)) + 8, 16);
-      p.setPen(QColor(150, 150, 150));
-      p.setBrush(Qt::white);
-      p.drawRoundedRect(cap, 3, 3);
-      page.label(keyX + 1, y, QString::fromLatin1(c.key), kSmallPixelSize, true);
+  const int commandX = kMargin + 10;
+  const int keyX = kMargin + 130;
+  const int whatX = kMargin + 186;
+  const QFontMetrics keyMetrics(pageFont(kSmallPixelSize, true));
+  int y = kBodyTop;
+  for (const Menu& m : menus) {
+    page.label(kMargin, y, QStringLiteral("%1 menu").arg(QString::fromLatin1(m.name)), kBodyPixelSize, true, kAccent);
+    y += 17;
+    for (const Command& c : m.commands) {
+      page.label(commandX, y, QString::fromLatin1(c.command), kSmallPixelSize, true);
+      const QString key = QString::fromLatin1(c.key);
+      if (!key.isEmpty()) {
+        p.setPen(QColor(150, 150, 150));
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(QRect(keyX - 4, y - 2, keyMetrics.horizontalAdvance(key) + 8, 16), 3, 3);
+        page.label(keyX, y, key, kSmallPixelSize, true);
+      }
+      page.label(whatX, y, QString::fromLatin1(c.what), kSmallPixelSize);
+      y += 19;
     }
-    page.label(whatX, y, QString::fromLatin1(c.what), kSmallPixelSize);
-    y += 20;
+    y += 3;
   }
 
-  y += 4;
+  y += 2;
   page.text(kMargin, y, kBodyWidth,
             QStringLiteral("<p><b>Score list:</b> the list beside the board shows your best score for each "
                            "level. Double click a line to play that level.</p>"
