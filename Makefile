@@ -29,9 +29,19 @@ bench: deps build/build.ninja
 	@for b in build/bench/bench_*; do echo "== $$b"; $$b --benchmark_min_time=0.2; done
 
 fuzz: deps
-	DEBIAN_FRONTEND=noninteractive apt-get install -y -qq clang >/dev/null 2>&1 || true
+	@missing=""; \
+	for p in clang libclang-rt-14-dev; do \
+	  dpkg-query -W -f='$${Status}' "$$p" 2>/dev/null | grep -q "ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  sudo=""; [ "$$(id -u)" -ne 0 ] && sudo="sudo"; \
+	  echo "Installing:$$missing"; \
+	  $$sudo apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
 	cmake --preset fuzz
-	cmake --build --preset fuzz
+	cmake --build --preset fuzz --target fuzzers
+	@echo "Run: build-fuzz/fuzz/fuzz_profile -max_total_time=600 build-fuzz/corpus fuzz/corpus"
 
 clean:
 	rm -rf build build-debug build-asan build-fuzz

@@ -122,7 +122,8 @@ bool PosixFileSystem::replace(const std::string& path, std::string_view bytes) {
   mode_t mode = newFileMode();
   struct stat old {};
   if (::stat(target.c_str(), &old) == 0) {
-    if (!S_ISREG(old.st_mode)) return false;
+    // Renaming would get round a file the user has made read-only.
+    if (!S_ISREG(old.st_mode) || ::access(target.c_str(), W_OK) != 0) return false;
     mode = old.st_mode & 07777;
   }
 
