@@ -1,7 +1,7 @@
 # The front door: `make run` plays the game, `make test` runs every test.
 # Both install what the build needs first (Debian packages through apt-get).
 
-.PHONY: all deps run test test-asan bench fuzz clean
+.PHONY: all deps run test test-asan bench package fuzz clean
 
 all: test
 
@@ -23,6 +23,12 @@ test-asan: deps
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan
+
+package: build/build.ninja
+	@sh tools/install-deps.sh package
+	cmake --build --preset release
+	cd build && cpack -G DEB
+	@ls build/gorbix_*.deb
 
 bench: deps build/build.ninja
 	cmake --build --preset release --target benches

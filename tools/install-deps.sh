@@ -1,11 +1,15 @@
 #!/bin/sh
 # Installs the Debian packages the build needs, and nothing when all are there.
+# With the argument "package", also what building the Debian package needs.
 set -eu
 
 packages="g++ cmake ninja-build make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
-  fonts-liberation xvfb xauth"
+  qt6-base-dev qt6-multimedia-dev libgl-dev
+  fonts-liberation desktop-file-utils appstream"
+if [ "${1:-}" = "package" ]; then
+  packages="$packages dpkg-dev file"
+fi
 
 missing=""
 for p in $packages; do
