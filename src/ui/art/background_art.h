@@ -1,0 +1,29 @@
+// The main window's background picture, drawn by code for the generator
+// that writes it beside the program.
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+#include <array>
+
+namespace gorbix::art {
+
+inline constexpr int kBackgroundWidth = 559;
+inline constexpr int kBackgroundHeight = 365;
+// Covered by the tiles; the picture stays plain and dark there.
+inline constexpr QRect kBoardArea{5, 90, 360, 270};
+
+// The value labels carry no captions of their own, so the picture names
+// each one just above the place the window puts it.
+struct Caption {
+  QString text;
+  QRect control;  // where the window shows the value
+};
+std::array<Caption, 4> backgroundCaptions();
+
+// Needs a GUI application (fonts); works on the offscreen platform.
+QImage drawBackground();
+
+}  // namespace gorbix::art
