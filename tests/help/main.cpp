@@ -1,9 +1,11 @@
-// The help tests need a QApplication for their windows.
+// The help tests need a QApplication for their windows; they run on the
+// offscreen platform unless told otherwise, also while CTest lists them.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
