@@ -1,0 +1,43 @@
+#include "ui/windows/window_look.h"
+
+#include <QFontDatabase>
+#include <QLabel>
+#include <QScreen>
+#include <QWidget>
+
+namespace gorbix::look {
+
+QFont dialogFont() {
+  QFont font;
+  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSizeF(8.25);
+  font.setBold(true);
+  return font;
+}
+
+QFont fixedFont(bool bold) {
+  QFont font;
+  font.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
+                    QFontDatabase::systemFont(QFontDatabase::FixedFont).family()});
+  font.setStyleHint(QFont::Monospace);
+  font.setFixedPitch(true);
+  font.setPointSizeF(9.75);
+  font.setBold(bold);
+  return font;
+}
+
+void setTextColor(QLabel& label, const QColor& colour) {
+  QPalette palette = label.palette();
+  palette.setColor(QPalette::WindowText, colour);
+  label.setPalette(palette);
+}
+
+void centerOnScreen(QWidget& window) {
+  const QScreen* screen = window.screen();
+  if (screen == nullptr) return;
+  const QRect area = screen->geometry();
+  window.move(area.x() + (area.width() - window.width()) / 2, area.y() + (area.height() - window.height()) / 2);
+}
+
+}  // namespace gorbix::look

@@ -1,0 +1,25 @@
+// Fonts and small placement helpers shared by the game's windows.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+
+class QLabel;
+class QWidget;
+
+namespace gorbix::look {
+
+// The dialogs' standard font: 8.25 point bold, with fallbacks of similar width.
+QFont dialogFont();
+// The main window's value labels (bold) and score list (regular):
+// fixed pitch, so that the list's columns line up.
+QFont fixedFont(bool bold);
+
+inline QColor blueText() { return {0, 0, 255}; }
+
+void setTextColor(QLabel& label, const QColor& colour);
+
+// Centres a window of the given client size on the screen it will open on.
+void centerOnScreen(QWidget& window);
+
+}  // namespace gorbix::look
