@@ -1,0 +1,252 @@
+#include "app/frm_main.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLayout>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+
+#include "support/app_folder.h"
+#include "support/error_trap.h"
+#include "support/text.h"
+#include "ui/art/tile_art.h"
+#include "ui/windows/frm_eogame.h"
+#include "ui/windows/frm_jump.h"
+
+namespace gorbix {
+
+namespace {
+
+QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+MouseButton toMouseButton(Qt::MouseButton button) {
+  if (button == Qt::LeftButton) return MouseButton::Left;
+  if (button == Qt::RightButton) return MouseButton::Right;
+  return MouseButton::Other;
+}
+
+std::unique_ptr<RandomSource> orSeeded(std::unique_ptr<RandomSource> random) {
+  return random ? std::move(random) : std::make_unique<SeededRandom>();
+}
+
+}  // namespace
+
+frmMain::frmMain(ErrorTrap& trap, std::unique_ptr<RandomSource> random, SoundBackendFactory sounds,
+                 QWidget* parent)
+    : QMainWindow(parent),
+      random_(orSeeded(std::move(random))),
+      game_(*this, *this, *random_, trap),
+      ui_(buildMainControls(this)),
+      menus_(buildMainMenus(menuBar())),
+      sndFX_(sounds ? std::move(sounds) : qtSoundBackends()) {
+  setWindowTitle(QStringLiteral("Gorbix!"));
+  setWindowIcon(art::windowIcon());
+  setCentralWidget(ui_.client);
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  layout()->activate();
+  ui_.imgThing->setPixmap(QPixmap::fromImage(art::drawThing(devicePixelRatioF())));
+
+  for (int index = 0; index < kCells; ++index) {
+    connect(ui_.imgTile[static_cast<std::size_t>(index)], &ClickImage::released, this,
+            [this, index](Qt::MouseButton button) { imgTile_MouseUp(index, button); });
+  }
+  connect(ui_.imgThing, &ClickImage::released, this, &frmMain::imgThing_MouseUp);
+  connect(ui_.lstScores, &QListWidget::itemDoubleClicked, this, &frmMain::lstScores_DblClick);
+  connect(&tmrMoveThing_, &QTimer::timeout, this, [this] { game_.tmrMoveThing_Timer(); });
+
+  connect(menus_.mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+  connect(menus_.mnuRestartLevel, &QAction::triggered, this, &frmMain::mnuRestartLevel_Click);
+  connect(menus_.mnuJump, &QAction::triggered, this, &frmMain::mnuJump_Click);
+  connect(menus_.mnuSndFX, &QAction::triggered, this, &frmMain::mnuSndFX_Click);
+  connect(menus_.mnuResetScores, &QAction::triggered, this, &frmMain::mnuResetScores_Click);
+  connect(menus_.mnuTutorial, &QAction::triggered, this, &frmMain::mnuTutorial_Click);
+  connect(menus_.mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+}
+
+frmMain::~frmMain() { tmrMoveThing_.stop(); }
+
+void frmMain::Form_Load() {
+  AppFolder_ = FindAppFolder(QCoreApplication::applicationFilePath().toStdString(),
+                             QDir::currentPath().toStdString(), '/');
+  loadPlacement();
+  loadBackground();
+  showBestScores(loadBestScores());
+  const bool soundsOn = loadSoundSwitch();
+  sndFX_.setSoundsOn(soundsOn);
+  menus_.mnuSndFX->setChecked(soundsOn);
+  sndFX_.openAll(AppFolder_);
+  std::int16_t level = loadLastLevel();
+  // A damaged stored level must not stop the game from starting.
+  if (level < 1 || level > kLevels) level = 1;
+  game_.StartLevel(level);
+}
+
+void frmMain::Form_Unload() {
+  if (unloaded_) return;
+  unloaded_ = true;
+  tmrMoveThing_.stop();
+  sndFX_.closeAll();
+  savePlacement();
+  saveLastLevel(game_.CurrentLevel());
+  saveBestScores(game_.BestScore());
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+  Form_Unload();
+  event->accept();
+}
+
+void frmMain::loadPlacement() {
+  if (const QScreen* s = screen()) {
+    const QRect area = s->availableGeometry();
+    const QSize size = sizeHint();
+    move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
+  }
+}
+
+// Looked for in the current folder first, then beside the program; without
+// it the client area shows the button-face colour.
+void frmMain::loadBackground() {
+  const QString name = QStringLiteral("BG_256.BMP");
+  QPixmap picture;
+  for (const QString& folder : {QDir::currentPath(), QCoreApplication::applicationDirPath()}) {
+    if (picture.load(QDir(folder).filePath(name))) break;
+  }
+  ui_.client->setPicture(picture);
+}
+
+BestScores frmMain::loadBestScores() { return BestScores{}; }
+
+bool frmMain::loadSoundSwitch() { return true; }
+
+std::int16_t frmMain::loadLastLevel() { return 1; }
+
+void frmMain::showBestScores(const BestScores& best) {
+  game_.setBestScores(best);
+  ui_.lstScores->clear();
+  for (int level = 1; level <= kLevels; ++level) {
+    ui_.lstScores->addItem(
+        qs(ScoreLine(static_cast<std::int16_t>(level), best[static_cast<std::size_t>(level - 1)])));
+  }
+  ui_.lblRating->setText(qs(OverallRating(best)));
+}
+
+const QPixmap& frmMain::tilePicture(char code) {
+  const qreal ratio = devicePixelRatioF();
+  if (ratio != tilePictureRatio_) {
+    tilePictures_.clear();
+    tilePictureRatio_ = ratio;
+  }
+  auto it = tilePictures_.find(code);
+  if (it == tilePictures_.end()) it = tilePictures_.emplace(code, art::tilePixmap(code, ratio)).first;
+  return it->second;
+}
+
+void frmMain::imgTile_MouseUp(int index, Qt::MouseButton button) {
+  game_.imgTile_MouseUp(index, toMouseButton(button));
+}
+
+void frmMain::imgThing_MouseUp(Qt::MouseButton button) { game_.imgThing_MouseUp(toMouseButton(button)); }
+
+void frmMain::cellChanged(int col, int row, char code) {
+  if (!OnBoard(col, row)) return;
+  ui_.imgTile[static_cast<std::size_t>(CellToIndex(col, row))]->setPixmap(tilePicture(code));
+}
+
+void frmMain::thingHidden() { ui_.imgThing->hide(); }
+
+void frmMain::thingMoved(int col, int row) { ui_.imgThing->move(thingTopLeft(col, row)); }
+
+void frmMain::thingShown() { ui_.imgThing->show(); }
+
+void frmMain::scoreChanged(std::int16_t score) { ui_.lblScore->setText(qs(IntStr(score))); }
+
+void frmMain::levelChanged(std::int16_t level) { ui_.lblDifficulty->setText(qs(IntStr(level))); }
+
+void frmMain::scoreLineChanged(int line, const std::string& text) {
+  QListWidget& list = *ui_.lstScores;
+  if (line >= 0 && line < list.count()) {
+    list.item(line)->setText(qs(text));
+  } else if (line == list.count()) {
+    list.addItem(qs(text));
+  }
+}
+
+void frmMain::scoreLineSelected(int line) {
+  QListWidget& list = *ui_.lstScores;
+  if (line < 0 || line >= list.count()) return;
+  list.setCurrentRow(line);
+  list.scrollToItem(list.item(line));
+}
+
+void frmMain::overallRatingChanged(std::string_view rating) { ui_.lblRating->setText(qs(rating)); }
+
+void frmMain::PlaySound(SoundIndex n) { sndFX_.PlaySound(n); }
+
+void frmMain::walkTimerChanged(bool enabled, int intervalMs) {
+  tmrMoveThing_.setInterval(intervalMs);
+  if (enabled) {
+    tmrMoveThing_.start();
+  } else {
+    tmrMoveThing_.stop();
+  }
+}
+
+void frmMain::runModal(QDialog& dialog) { dialog.exec(); }
+
+void frmMain::endProgram() { QCoreApplication::exit(0); }
+
+EndChoice frmMain::showEndOfLevel(const EndOfLevelSummary& summary) {
+  frmEOGame dialog(summary, this);
+  runModal(dialog);
+  return dialog.choice();
+}
+
+std::int16_t frmMain::showJumpWindow(std::int16_t currentLevel) {
+  frmJump dialog(currentLevel, this);
+  runModal(dialog);
+  return dialog.JumpLevel();
+}
+
+void frmMain::quitGame() {
+  Form_Unload();
+  endProgram();
+}
+
+void frmMain::mnuExit_Click() { quitGame(); }
+
+void frmMain::mnuRestartLevel_Click() { game_.StartLevel(game_.CurrentLevel()); }
+
+void frmMain::mnuJump_Click() { game_.RunJumpCommand(); }
+
+void frmMain::mnuSndFX_Click() {
+  const bool on = !sndFX_.SoundsOn();
+  sndFX_.setSoundsOn(on);
+  menus_.mnuSndFX->setChecked(on);
+  soundSwitchChanged(on);
+}
+
+void frmMain::mnuResetScores_Click() {
+  const QString text = QStringLiteral("Are you sure you want to reset all of the") + qs(LineBreak) +
+                       QStringLiteral("scores, for all 25 levels, back to zero?");
+  QMessageBox box(QMessageBox::Warning, qs(kProgramTitle), text, QMessageBox::Yes | QMessageBox::No, this);
+  box.setDefaultButton(QMessageBox::No);
+  runModal(box);
+  if (box.clickedButton() == box.button(QMessageBox::Yes)) game_.ResetAllScores();
+}
+
+// The tutorial and about windows are not built yet.
+void frmMain::mnuTutorial_Click() {}
+
+void frmMain::mnuAbout_Click() {}
+
+void frmMain::lstScores_DblClick() {
+  const QList<QListWidgetItem*> selected = ui_.lstScores->selectedItems();
+  if (selected.isEmpty()) return;
+  game_.StartLevel(static_cast<std::int16_t>(ui_.lstScores->row(selected.front()) + 1));
+}
+
+}  // namespace gorbix

@@ -1,0 +1,112 @@
+// The main window: the board, the Thing, the value labels, the score list,
+// the menus, the walk timer and the sound players. It forwards clicks and
+// ticks to the game and draws what the game reports.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include "app/sound_fx.h"
+#include "game/game.h"
+#include "ui/windows/main_layout.h"
+
+class QDialog;
+
+namespace gorbix {
+
+class frmMain : public QMainWindow, public GameView, public GameHost {
+  Q_OBJECT
+
+ public:
+  // random: null for one seeded from the device; sounds: empty for Qt's players.
+  explicit frmMain(ErrorTrap& trap, std::unique_ptr<RandomSource> random = nullptr,
+                   SoundBackendFactory sounds = {}, QWidget* parent = nullptr);
+  ~frmMain() override;
+
+  // Start-up: brings the window into its playing state. Call once, before show().
+  void Form_Load();
+  // Shut-down: closes the players and stores what the next run needs. Runs
+  // once, whether the window is closed or the game is quit.
+  void Form_Unload();
+
+  Game& game() { return game_; }
+  const MainControls& controls() const { return ui_; }
+  const MainMenus& menus() const { return menus_; }
+  QTimer& tmrMoveThing() { return tmrMoveThing_; }
+  SoundEffects& sounds() { return sndFX_; }
+  bool SoundsOn() const { return sndFX_.SoundsOn(); }
+  const std::string& AppFolder() const { return AppFolder_; }
+
+  // GameView.
+  void cellChanged(int col, int row, char code) override;
+  void thingHidden() override;
+  void thingMoved(int col, int row) override;
+  void thingShown() override;
+  void scoreChanged(std::int16_t score) override;
+  void levelChanged(std::int16_t level) override;
+  void scoreLineChanged(int line, const std::string& text) override;
+  void scoreLineSelected(int line) override;
+  void overallRatingChanged(std::string_view rating) override;
+
+  // GameHost.
+  void PlaySound(SoundIndex n) override;
+  void walkTimerChanged(bool enabled, int intervalMs) override;
+  EndChoice showEndOfLevel(const EndOfLevelSummary& summary) override;
+  std::int16_t showJumpWindow(std::int16_t currentLevel) override;
+  void quitGame() override;
+
+  // Menu commands and the score list.
+  void mnuExit_Click();
+  void mnuRestartLevel_Click();
+  void mnuJump_Click();
+  void mnuSndFX_Click();
+  void mnuResetScores_Click();
+  void mnuTutorial_Click();
+  void mnuAbout_Click();
+  void lstScores_DblClick();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+  // Shows a dialog owned by this window and returns when it has closed.
+  virtual void runModal(QDialog& dialog);
+  // Ends the process's event loop at once; other windows get no unload.
+  virtual void endProgram();
+
+  // Start-up steps that read stored values; each gives the first-run value.
+  virtual void loadPlacement();
+  virtual BestScores loadBestScores();
+  virtual bool loadSoundSwitch();
+  virtual std::int16_t loadLastLevel();
+  // Shut-down steps that store values.
+  virtual void savePlacement() {}
+  virtual void saveLastLevel(std::int16_t /*level*/) {}
+  virtual void saveBestScores(const BestScores& /*best*/) {}
+  // The sound switch was toggled; the place to store it at once.
+  virtual void soundSwitchChanged(bool /*on*/) {}
+
+ private:
+  void loadBackground();
+  void showBestScores(const BestScores& best);
+  void imgTile_MouseUp(int index, Qt::MouseButton button);
+  void imgThing_MouseUp(Qt::MouseButton button);
+  const QPixmap& tilePicture(char code);
+
+  std::unique_ptr<RandomSource> random_;
+  Game game_;
+  MainControls ui_;
+  MainMenus menus_;
+  QTimer tmrMoveThing_;
+  SoundEffects sndFX_;
+  std::string AppFolder_;
+  std::map<char, QPixmap> tilePictures_;
+  qreal tilePictureRatio_ = 0;
+  bool unloaded_ = false;
+};
+
+}  // namespace gorbix

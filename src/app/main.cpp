@@ -1,0 +1,19 @@
+// The program: the main window's start-up, then its events until it ends.
+#include <QApplication>
+
+#include "app/frm_main.h"
+#include "app/message_box_sink.h"
+#include "ui/art/tile_art.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setWindowIcon(gorbix::art::windowIcon());
+
+  gorbix::MessageBoxSink messages;
+  gorbix::ErrorTrapper trap(messages);
+  gorbix::frmMain window(trap);
+  messages.setOwner(&window);
+  window.Form_Load();
+  window.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,35 @@
+// What a platform's audio layer must offer one wave player.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace gorbix {
+
+class SoundBackend {
+ public:
+  virtual ~SoundBackend() = default;
+
+  // Starts loading the file and returns at once; the outcome arrives
+  // through loaded, later or from within the call.
+  virtual void load(const std::string& path) = 0;
+  // Plays from the current position; returns at once.
+  virtual void play() = 0;
+  virtual void stop() = 0;
+  // Back to the start of the sound.
+  virtual void rewind() = 0;
+  virtual void unload() = 0;
+  virtual bool isPlaying() const = 0;
+
+  std::function<void(bool ok)> loaded;
+  // Playback reached the end of the sound by itself.
+  std::function<void()> finished;
+};
+
+using SoundBackendFactory = std::function<std::unique_ptr<SoundBackend>()>;
+
+// Players built on Qt Multimedia's sound effects.
+SoundBackendFactory qtSoundBackends();
+
+}  // namespace gorbix

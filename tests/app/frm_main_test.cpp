@@ -1,0 +1,494 @@
+#include "app/frm_main.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "main_window_fixture.h"
+#include "ui/windows/frm_eogame.h"
+#include "ui/windows/frm_jump.h"
+
+namespace gorbix {
+namespace {
+
+using testing::FakeSounds;
+using testing::TestMain;
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    window.Form_Load();
+    for (auto* backend : sounds.made) backend->finishLoad(true);
+    QCoreApplication::sendPostedEvents();
+    for (auto& log : sounds.logs) log.clear();
+  }
+
+  Game& game() { return window.game(); }
+  const MainControls& ui() { return window.controls(); }
+  ClickImage* tile(int col, int row) { return ui().imgTile[static_cast<std::size_t>(CellToIndex(col, row))]; }
+  QImage picture(int col, int row) { return tile(col, row)->pixmap().toImage(); }
+  std::vector<std::string>& soundLog(SoundIndex n) { return sounds.logs[static_cast<std::size_t>(n)]; }
+
+  Cell hole() {
+    for (int row = 1; row <= kRows; ++row) {
+      for (int col = 1; col <= kCols; ++col) {
+        if (game().Board(col, row) == kHole) return {static_cast<std::int16_t>(col), static_cast<std::int16_t>(row)};
+      }
+    }
+    ADD_FAILURE() << "no hole on the board";
+    return {};
+  }
+
+  void tick() {
+    ASSERT_TRUE(window.tmrMoveThing().isActive());
+    QMetaObject::invokeMethod(&window.tmrMoveThing(), "timeout");
+  }
+
+  // Lays a straight left-right track from (fromCol, row) to (toCol, row),
+  // the first cell already visited, and stands the Thing on it.
+  void layTrack(int fromCol, int toCol, int row) {
+    game().SetCell(kTakenBonus, fromCol, row);
+    for (int col = fromCol + 1; col <= toCol; ++col) game().SetCell('G', col, row);
+    game().PlaceThing(fromCol, row);
+  }
+
+  // Slides the tile beside the hole in its row: always possible, costs 5.
+  void slideOnce() {
+    const Cell h = hole();
+    QTest::mouseClick(tile(h.col > 1 ? h.col - 1 : h.col + 1, h.row), Qt::LeftButton);
+  }
+
+  // Walks the Thing one cell right onto the goal, which holds goalCode; the
+  // end-of-level dialog is answered by `answer`.
+  void winFromNextToGoal(std::function<void(frmEOGame&)> answer, char goalCode = 'G') {
+    window.answer = [answer](QDialog& dialog) { answer(dynamic_cast<frmEOGame&>(dialog)); };
+    layTrack(7, 8, 6);
+    game().SetCell(goalCode, 8, 6);
+    QTest::mouseClick(tile(8, 6), Qt::RightButton);
+    tick();
+  }
+
+  testing::CountingTrap trap;
+  FakeSounds sounds;
+  TestMain window{trap, sounds};
+};
+
+TEST_F(MainWindowTest, StartUpShowsLevelOneWithItsScoreListAndRating) {
+  EXPECT_EQ(window.windowTitle(), "Gorbix!");
+  EXPECT_EQ(ui().lblDifficulty->text(), "1");
+  EXPECT_EQ(ui().lblScore->text(), "100");
+  ASSERT_EQ(ui().lstScores->count(), 25);
+  EXPECT_EQ(ui().lstScores->item(0)->text(), "Level  1       0");
+  EXPECT_EQ(ui().lstScores->item(24)->text(), "Level 25       0");
+  EXPECT_EQ(ui().lstScores->currentRow(), 0);
+  EXPECT_EQ(ui().lblRating->text(), "Beginner Level 1");
+  EXPECT_EQ(ui().imgThing->pos(), QPoint(13, 98));
+  EXPECT_FALSE(ui().imgThing->isHidden());
+  for (const ClickImage* image : ui().imgTile) EXPECT_FALSE(image->pixmap().isNull());
+  EXPECT_TRUE(window.menus().mnuSndFX->isChecked());
+  EXPECT_TRUE(window.SoundsOn());
+  EXPECT_FALSE(window.tmrMoveThing().isActive());
+  EXPECT_TRUE(trap.traps.empty());
+}
+
+TEST_F(MainWindowTest, SoundPlayersOpenTheirFilesInTheProgramFolder) {
+  testing::CountingTrap otherTrap;
+  FakeSounds otherSounds;
+  TestMain other(otherTrap, otherSounds);
+  other.Form_Load();
+  ASSERT_EQ(otherSounds.made.size(), 5U);
+  EXPECT_EQ(otherSounds.logs[3].front(), "load " + other.AppFolder() + "EOPUZ.WAV");
+  EXPECT_EQ(other.AppFolder(), QDir(QCoreApplication::applicationDirPath()).path().toStdString() + "/");
+}
+
+TEST_F(MainWindowTest, StoredScoresFillTheListAndTheRating) {
+  testing::CountingTrap otherTrap;
+  FakeSounds otherSounds;
+  TestMain other(otherTrap, otherSounds);
+  other.storedBest.fill(100);
+  other.storedBest[6] = 215;
+  other.storedLevel = 7;
+  other.Form_Load();
+  EXPECT_EQ(other.controls().lstScores->item(6)->text(), "Level  7     215");
+  EXPECT_EQ(other.controls().lblRating->text(), "Above Average");
+  EXPECT_EQ(other.controls().lblDifficulty->text(), "7");
+  EXPECT_EQ(other.controls().lstScores->currentRow(), 6);
+}
+
+TEST_F(MainWindowTest, AStoredLevelOutsideTheRangeStartsLevelOne) {
+  for (std::int16_t stored : {std::int16_t{0}, std::int16_t{26}, std::int16_t{-3}}) {
+    testing::CountingTrap otherTrap;
+    FakeSounds otherSounds;
+    TestMain other(otherTrap, otherSounds);
+    other.storedLevel = stored;
+    other.Form_Load();
+    EXPECT_EQ(other.controls().lblDifficulty->text(), "1");
+    EXPECT_EQ(other.controls().lstScores->currentRow(), 0);
+  }
+}
+
+TEST_F(MainWindowTest, WindowAndControlsSitAtTheirDesignedPlaces) {
+  EXPECT_EQ(window.centralWidget()->size(), QSize(559, 365));
+  EXPECT_EQ(window.minimumSize(), window.maximumSize());
+  EXPECT_EQ(tile(1, 1)->geometry(), QRect(5, 90, 45, 45));
+  EXPECT_EQ(tile(8, 6)->geometry(), QRect(320, 315, 45, 45));
+  EXPECT_EQ(tile(4, 3)->geometry(), QRect(140, 180, 45, 45));
+  EXPECT_EQ(ui().imgThing->size(), QSize(29, 29));
+  EXPECT_EQ(ui().lblDifficulty->geometry(), QRect(385, 38, 156, 15));
+  EXPECT_EQ(ui().lblScore->geometry(), QRect(385, 91, 156, 15));
+  EXPECT_EQ(ui().lstScores->geometry(), QRect(385, 150, 155, 145));
+  EXPECT_EQ(ui().lblRating->geometry(), QRect(378, 336, 170, 15));
+  for (const QLabel* label : {ui().lblDifficulty, ui().lblScore, ui().lblRating}) {
+    EXPECT_EQ(label->palette().color(QPalette::Window), QColor(192, 255, 255));
+    EXPECT_TRUE(label->autoFillBackground());
+    EXPECT_EQ(label->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+    EXPECT_TRUE(label->font().bold());
+  }
+  EXPECT_FALSE(ui().lstScores->font().bold());
+}
+
+TEST_F(MainWindowTest, MenuBarHasTheCommandsCaptionsAndShortcuts) {
+  const MainMenus& m = window.menus();
+  EXPECT_EQ(m.mnuFile->title(), "&File");
+  EXPECT_EQ(m.mnuGame->title(), "&Game");
+  EXPECT_EQ(m.mnuHelp->title(), "&Help");
+  struct Item {
+    QAction* action;
+    const char* caption;
+    QKeySequence shortcut;
+  };
+  for (const Item& item : {Item{m.mnuExit, "E&xit", QKeySequence("Ctrl+X")},
+                           Item{m.mnuRestartLevel, "&Restart This Level", QKeySequence("Ctrl+R")},
+                           Item{m.mnuJump, "&Jump to Level", QKeySequence("Ctrl+J")},
+                           Item{m.mnuSndFX, "&Sound Effects", QKeySequence("Ctrl+S")},
+                           Item{m.mnuResetScores, "Reset All Scores", QKeySequence()},
+                           Item{m.mnuTutorial, "&Tutorial", QKeySequence("F1")},
+                           Item{m.mnuAbout, "&About", QKeySequence()}}) {
+    EXPECT_EQ(item.action->text(), item.caption);
+    EXPECT_EQ(item.action->shortcut(), item.shortcut) << item.caption;
+  }
+  const QList<QAction*> help = m.mnuHelp->actions();
+  ASSERT_EQ(help.size(), 3);
+  EXPECT_TRUE(help[1]->isSeparator());
+  EXPECT_EQ(m.mnuGame->actions().size(), 4);
+  EXPECT_TRUE(m.mnuSndFX->isCheckable());
+}
+
+TEST_F(MainWindowTest, ALeftClickInTheHolesRowSlidesTheTile) {
+  const Cell h = hole();
+  const int col = h.col > 1 ? h.col - 1 : h.col + 1;
+  const QImage clickedBefore = picture(col, h.row);
+  const QImage holeBefore = picture(h.col, h.row);
+  ASSERT_NE(clickedBefore, holeBefore);
+  QTest::mouseClick(tile(col, h.row), Qt::LeftButton);
+  EXPECT_EQ(picture(col, h.row), holeBefore);
+  EXPECT_EQ(picture(h.col, h.row), clickedBefore);
+  EXPECT_EQ(ui().lblScore->text(), "95");
+  EXPECT_EQ(soundLog(SoundIndex::MoveTile), std::vector<std::string>({"play"}));
+  // The tile images stay where they are; only their pictures change.
+  EXPECT_EQ(tile(col, h.row)->pos(), tileTopLeft(col, h.row));
+}
+
+TEST_F(MainWindowTest, AClickWithNoHoleInLineChangesNothing) {
+  const Cell h = hole();
+  const int col = h.col > 1 ? h.col - 1 : h.col + 1;
+  const int row = h.row > 1 ? h.row - 1 : h.row + 1;
+  std::vector<QImage> before;
+  for (const ClickImage* image : ui().imgTile) before.push_back(image->pixmap().toImage());
+  QTest::mouseClick(tile(col, row), Qt::LeftButton);
+  for (std::size_t i = 0; i < before.size(); ++i) EXPECT_EQ(ui().imgTile[i]->pixmap().toImage(), before[i]) << i;
+  EXPECT_EQ(ui().lblScore->text(), "100");
+  EXPECT_EQ(soundLog(SoundIndex::Error), std::vector<std::string>({"play"}));
+  EXPECT_TRUE(soundLog(SoundIndex::MoveTile).empty());
+}
+
+TEST_F(MainWindowTest, ARightClickStartsTheWalkAndEachTickMovesTheThingOneCell) {
+  layTrack(1, 3, 1);
+  const QImage freshPicture = picture(2, 1);
+  QTest::mouseClick(tile(3, 1), Qt::RightButton);
+  EXPECT_TRUE(window.tmrMoveThing().isActive());
+  EXPECT_EQ(window.tmrMoveThing().interval(), kFirstStepMs);
+  EXPECT_EQ(ui().imgThing->pos(), QPoint(13, 98));
+
+  tick();
+  EXPECT_EQ(ui().imgThing->pos(), thingTopLeft(2, 1));
+  EXPECT_EQ(ui().imgThing->pos(), QPoint(58, 98));
+  EXPECT_EQ(window.tmrMoveThing().interval(), kStepMs);
+  EXPECT_EQ(ui().lblScore->text(), "105");
+  EXPECT_NE(picture(2, 1), freshPicture);
+  EXPECT_EQ(soundLog(SoundIndex::MoveThing), std::vector<std::string>({"play"}));
+
+  tick();
+  EXPECT_EQ(ui().imgThing->pos(), QPoint(103, 98));
+  EXPECT_FALSE(window.tmrMoveThing().isActive());
+  EXPECT_EQ(ui().lblScore->text(), "110");
+}
+
+TEST_F(MainWindowTest, TileClicksAreRefusedWhileTheThingWalks) {
+  layTrack(1, 3, 1);
+  QTest::mouseClick(tile(3, 1), Qt::RightButton);
+  const Cell h = hole();
+  const int col = h.col > 1 ? h.col - 1 : h.col + 1;
+  const QImage before = picture(col, h.row);
+  QTest::mouseClick(tile(col, h.row), Qt::LeftButton);
+  QTest::mouseClick(ui().imgThing, Qt::LeftButton);
+  EXPECT_EQ(picture(col, h.row), before);
+  EXPECT_EQ(ui().lblScore->text(), "100");
+}
+
+TEST_F(MainWindowTest, ClicksOnTheThingReachTheThingNotTheTileBelow) {
+  QTest::mouseClick(ui().imgThing, Qt::RightButton);
+  EXPECT_EQ(soundLog(SoundIndex::Error), std::vector<std::string>({"play"}));
+  EXPECT_FALSE(window.tmrMoveThing().isActive());
+
+  // A left click on the Thing slides the tile under it.
+  const Cell h = hole();
+  game().SetCell('A', h.col, h.row);
+  game().SetCell(kHole, 2, 1);
+  QTest::mouseClick(ui().imgThing, Qt::LeftButton);
+  EXPECT_EQ(ui().imgThing->pos(), thingTopLeft(2, 1));
+  EXPECT_EQ(ui().lblScore->text(), "95");
+}
+
+TEST_F(MainWindowTest, ReachingTheGoalShowsTheEndOfLevelDialogAndTryAgainRestarts) {
+  QString title, score, rating, comment, overall;
+  bool nextEnabled = false;
+  winFromNextToGoal([&](frmEOGame& d) {
+    title = d.windowTitle();
+    score = d.lblScoreThisLevel->text();
+    rating = d.lblRatingForLevel->text();
+    comment = d.lblComment->text();
+    overall = d.lblRatingForAll->text();
+    nextEnabled = d.cmdNextLevel->isEnabled();
+    EXPECT_EQ(d.parentWidget(), &window);
+    QTest::mouseClick(d.cmdTryAgain, Qt::LeftButton);
+  });
+  EXPECT_EQ(title, "End of Level 1");
+  EXPECT_EQ(score, "105");
+  EXPECT_EQ(rating, "Above Average");
+  EXPECT_EQ(comment, "You beat your previous score for this level (0)!");
+  EXPECT_EQ(overall, "Beginner Level 1");
+  EXPECT_TRUE(nextEnabled);
+  EXPECT_EQ(ui().lstScores->item(0)->text(), "Level  1     105");
+  EXPECT_EQ(soundLog(SoundIndex::EndOfLevel), std::vector<std::string>({"play"}));
+  EXPECT_TRUE(soundLog(SoundIndex::MoveThing).empty());
+  // Try again: the same level from its start.
+  EXPECT_EQ(ui().lblScore->text(), "100");
+  EXPECT_EQ(ui().lblDifficulty->text(), "1");
+  EXPECT_EQ(ui().imgThing->pos(), QPoint(13, 98));
+}
+
+TEST_F(MainWindowTest, ASecondWinWithALowerScoreDoesNotBeatTheBest) {
+  winFromNextToGoal([](frmEOGame& d) { QTest::mouseClick(d.cmdTryAgain, Qt::LeftButton); });
+  QString comment;
+  slideOnce();
+  winFromNextToGoal(
+      [&](frmEOGame& d) {
+        comment = d.lblComment->text();
+        QTest::mouseClick(d.cmdNextLevel, Qt::LeftButton);
+      },
+      kTakenBonus);
+  EXPECT_EQ(comment, "You did not beat your previous score for this level (105)");
+  EXPECT_EQ(ui().lstScores->item(0)->text(), "Level  1     105");
+  EXPECT_EQ(ui().lblDifficulty->text(), "2");
+  EXPECT_EQ(ui().lstScores->currentRow(), 1);
+}
+
+TEST_F(MainWindowTest, OnLevel25NextIsDisabledAndQuitRunsTheShutDown) {
+  game().StartLevel(25);
+  bool nextEnabled = true;
+  winFromNextToGoal([&](frmEOGame& d) {
+    nextEnabled = d.cmdNextLevel->isEnabled();
+    QTest::mouseClick(d.cmdNextLevel, Qt::LeftButton);
+    EXPECT_EQ(d.choice(), EndChoice::None);
+    QTest::mouseClick(d.cmdQuit, Qt::LeftButton);
+  });
+  EXPECT_EQ(window.dialogTitles.back(), "End of Level 25");
+  EXPECT_FALSE(nextEnabled);
+  EXPECT_EQ(window.programEnds, 1);
+  for (const auto& log : sounds.logs) EXPECT_EQ(log.back(), "unload");
+  // The window's own close later does not run the shut-down again.
+  const std::size_t entries = soundLog(SoundIndex::Error).size();
+  window.close();
+  EXPECT_EQ(soundLog(SoundIndex::Error).size(), entries);
+}
+
+TEST_F(MainWindowTest, ClosingTheDialogWithoutAChoiceLeavesTheWonLevel) {
+  winFromNextToGoal([](frmEOGame& d) { d.close(); });
+  EXPECT_EQ(ui().lblScore->text(), "105");
+  EXPECT_EQ(ui().imgThing->pos(), thingTopLeft(8, 6));
+  EXPECT_EQ(window.programEnds, 0);
+}
+
+TEST_F(MainWindowTest, JumpFromTheDialogOpensTheJumpWindow) {
+  window.answer = [](QDialog& dialog) {
+    if (auto* end = dynamic_cast<frmEOGame*>(&dialog)) QTest::mouseClick(end->cmdJump, Qt::LeftButton);
+    if (auto* jump = dynamic_cast<frmJump*>(&dialog)) {
+      EXPECT_TRUE(jump->btnNewLevel[0]->isDefault());
+      QTest::mouseClick(jump->btnNewLevel[9], Qt::LeftButton);
+    }
+  };
+  layTrack(7, 8, 6);
+  QTest::mouseClick(tile(8, 6), Qt::RightButton);
+  tick();
+  ASSERT_EQ(window.dialogTitles.size(), 2U);
+  EXPECT_EQ(window.dialogTitles[1], "Jump to New Level");
+  EXPECT_EQ(ui().lblDifficulty->text(), "10");
+}
+
+TEST_F(MainWindowTest, JumpCommandStartsTheChosenLevelOrNothingOnCancel) {
+  window.answer = [](QDialog& dialog) {
+    QTest::mouseClick(dynamic_cast<frmJump&>(dialog).btnNewLevel[6], Qt::LeftButton);
+  };
+  window.menus().mnuJump->trigger();
+  EXPECT_EQ(ui().lblDifficulty->text(), "7");
+  EXPECT_EQ(ui().lstScores->currentRow(), 6);
+
+  slideOnce();
+  ASSERT_EQ(ui().lblScore->text(), "95");
+  window.answer = [](QDialog& dialog) { QTest::mouseClick(dynamic_cast<frmJump&>(dialog).Command1, Qt::LeftButton); };
+  window.menus().mnuJump->trigger();
+  EXPECT_EQ(ui().lblDifficulty->text(), "7");
+  EXPECT_EQ(ui().lblScore->text(), "95");
+}
+
+TEST_F(MainWindowTest, RestartDealsTheLevelAgainFromScore100) {
+  game().StartLevel(4);
+  slideOnce();
+  ASSERT_EQ(ui().lblScore->text(), "95");
+  window.menus().mnuRestartLevel->trigger();
+  EXPECT_EQ(ui().lblDifficulty->text(), "4");
+  EXPECT_EQ(ui().lblScore->text(), "100");
+}
+
+TEST_F(MainWindowTest, ResetAllScoresAsksFirstAndNoKeepsEveryScore) {
+  testing::CountingTrap otherTrap;
+  FakeSounds otherSounds;
+  TestMain other(otherTrap, otherSounds);
+  other.storedBest.fill(150);
+  other.Form_Load();
+  QString text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  bool noIsDefault = false;
+  other.answer = [&](QDialog& dialog) {
+    auto& box = dynamic_cast<QMessageBox&>(dialog);
+    text = box.text();
+    icon = box.icon();
+    noIsDefault = box.defaultButton() == box.button(QMessageBox::No);
+    box.button(QMessageBox::No)->click();
+  };
+  other.menus().mnuResetScores->trigger();
+  EXPECT_EQ(other.dialogTitles.back(), "Gorbix");
+  EXPECT_EQ(text, "Are you sure you want to reset all of the\nscores, for all 25 levels, back to zero?");
+  EXPECT_EQ(icon, QMessageBox::Warning);
+  EXPECT_TRUE(noIsDefault);
+  EXPECT_EQ(other.controls().lstScores->item(24)->text(), "Level 25     150");
+  EXPECT_EQ(other.controls().lblRating->text(), "Excellent");
+
+  other.answer = [](QDialog& dialog) {
+    auto& box = dynamic_cast<QMessageBox&>(dialog);
+    box.button(QMessageBox::Yes)->click();
+  };
+  other.menus().mnuResetScores->trigger();
+  ASSERT_EQ(other.controls().lstScores->count(), 25);
+  for (int line = 0; line < 25; ++line) {
+    EXPECT_TRUE(other.controls().lstScores->item(line)->text().endsWith("       0")) << line;
+  }
+  EXPECT_EQ(other.controls().lblRating->text(), "Beginner Level 1");
+  EXPECT_EQ(other.controls().lblScore->text(), "100");
+}
+
+TEST_F(MainWindowTest, SoundSwitchTogglesTheCheckMarkAndGatesPlay) {
+  window.menus().mnuSndFX->trigger();
+  EXPECT_FALSE(window.SoundsOn());
+  EXPECT_FALSE(window.menus().mnuSndFX->isChecked());
+  QTest::mouseClick(ui().imgThing, Qt::RightButton);
+  EXPECT_TRUE(soundLog(SoundIndex::Error).empty());
+
+  window.menus().mnuSndFX->trigger();
+  EXPECT_TRUE(window.SoundsOn());
+  EXPECT_TRUE(window.menus().mnuSndFX->isChecked());
+  QTest::mouseClick(ui().imgThing, Qt::RightButton);
+  EXPECT_EQ(soundLog(SoundIndex::Error), std::vector<std::string>({"play"}));
+  EXPECT_EQ(window.soundSwitchWrites, std::vector<bool>({false, true}));
+}
+
+TEST_F(MainWindowTest, DoubleClickOnAScoreLineStartsThatLevel) {
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  QListWidget& list = *ui().lstScores;
+  const QRect line = list.visualItemRect(list.item(2));
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, line.center());
+  QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, line.center());
+  EXPECT_EQ(ui().lblDifficulty->text(), "3");
+  EXPECT_EQ(list.currentRow(), 2);
+
+  list.setCurrentRow(24);
+  window.lstScores_DblClick();
+  EXPECT_EQ(ui().lblDifficulty->text(), "25");
+
+  list.clearSelection();
+  window.lstScores_DblClick();
+  EXPECT_EQ(ui().lblDifficulty->text(), "25");
+}
+
+TEST_F(MainWindowTest, ExitRunsTheShutDownOnceAndEndsTheProgram) {
+  window.menus().mnuExit->trigger();
+  EXPECT_EQ(window.programEnds, 1);
+  for (const auto& log : sounds.logs) EXPECT_EQ(log, std::vector<std::string>({"stop", "unload"}));
+  window.close();
+  for (const auto& log : sounds.logs) EXPECT_EQ(log.size(), 2U);
+}
+
+class BackgroundTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder.isValid());
+    previous = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+  }
+  void TearDown() override { QDir::setCurrent(previous); }
+
+  QTemporaryDir folder;
+  QString previous;
+};
+
+TEST_F(BackgroundTest, ThePictureInTheCurrentFolderIsDrawnUnscaledOnTheButtonFace) {
+  QImage picture(20, 10, QImage::Format_RGB32);
+  picture.fill(QColor(200, 0, 0));
+  ASSERT_TRUE(picture.save(QDir(folder.path()).filePath("BG_256.BMP"), "BMP"));
+  testing::CountingTrap trap;
+  FakeSounds sounds;
+  TestMain window(trap, sounds);
+  window.Form_Load();
+  EXPECT_EQ(window.controls().client->picture().size(), QSize(20, 10));
+  const QImage shown = window.controls().client->grab().toImage();
+  EXPECT_EQ(shown.pixelColor(5, 5), QColor(200, 0, 0));
+  EXPECT_EQ(shown.pixelColor(100, 5), window.controls().client->palette().color(QPalette::Button));
+}
+
+TEST_F(BackgroundTest, ADamagedPictureDoesNotStopTheGame) {
+  QFile damaged(QDir(folder.path()).filePath("BG_256.BMP"));
+  ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+  damaged.write("BM not really a bitmap");
+  damaged.close();
+  testing::CountingTrap trap;
+  FakeSounds sounds;
+  TestMain window(trap, sounds);
+  window.Form_Load();
+  EXPECT_NE(window.controls().client->picture().size(), QSize(20, 10));
+  EXPECT_EQ(window.controls().lblScore->text(), "100");
+  EXPECT_FALSE(window.controls().client->grab().isNull());
+}
+
+}  // namespace
+}  // namespace gorbix
