@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QWindow>
 
 #include "support/app_folder.h"
 #include "support/error_trap.h"
@@ -47,7 +48,7 @@ frmMain::frmMain(ErrorTrap& trap, std::unique_ptr<RandomSource> random, SoundBac
   setCentralWidget(ui_.client);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   layout()->activate();
-  ui_.imgThing->setPixmap(QPixmap::fromImage(art::drawThing(devicePixelRatioF())));
+  redrawPictures();
 
   for (int index = 0; index < kCells; ++index) {
     connect(ui_.imgTile[static_cast<std::size_t>(index)], &ClickImage::released, this,
@@ -99,6 +100,14 @@ void frmMain::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
+void frmMain::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (QWindow* window = windowHandle()) {
+    connect(window, &QWindow::screenChanged, this, &frmMain::redrawPictures, Qt::UniqueConnection);
+  }
+  redrawPictures();
+}
+
 void frmMain::loadPlacement() {
   if (const QScreen* s = screen()) {
     const QRect area = s->availableGeometry();
@@ -135,14 +144,24 @@ void frmMain::showBestScores(const BestScores& best) {
 }
 
 const QPixmap& frmMain::tilePicture(char code) {
-  const qreal ratio = devicePixelRatioF();
-  if (ratio != tilePictureRatio_) {
-    tilePictures_.clear();
-    tilePictureRatio_ = ratio;
-  }
   auto it = tilePictures_.find(code);
-  if (it == tilePictures_.end()) it = tilePictures_.emplace(code, art::tilePixmap(code, ratio)).first;
+  if (it == tilePictures_.end()) it = tilePictures_.emplace(code, art::tilePixmap(code, tilePictureRatio_)).first;
   return it->second;
+}
+
+void frmMain::redrawPictures() {
+  const qreal ratio = devicePixelRatioF();
+  if (ratio == tilePictureRatio_) return;
+  ui_.imgThing->setPixmap(QPixmap::fromImage(art::drawThing(ratio)));
+  // Before the first level is dealt the tiles have no pictures to redraw.
+  const bool dealt = !ui_.imgTile.front()->pixmap().isNull();
+  tilePictures_.clear();
+  tilePictureRatio_ = ratio;
+  if (!dealt) return;
+  for (int index = 0; index < kCells; ++index) {
+    const Cell cell = IndexToCell(index);
+    ui_.imgTile[static_cast<std::size_t>(index)]->setPixmap(tilePicture(game_.Board(cell.col, cell.row)));
+  }
 }
 
 void frmMain::imgTile_MouseUp(int index, Qt::MouseButton button) {

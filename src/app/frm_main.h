@@ -72,6 +72,7 @@ class frmMain : public QMainWindow, public GameView, public GameHost {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
   // Shows a dialog owned by this window and returns when it has closed.
   virtual void runModal(QDialog& dialog);
@@ -96,6 +97,8 @@ class frmMain : public QMainWindow, public GameView, public GameHost {
   void imgTile_MouseUp(int index, Qt::MouseButton button);
   void imgThing_MouseUp(Qt::MouseButton button);
   const QPixmap& tilePicture(char code);
+  // Draws the board and the Thing again at the display's pixel density.
+  void redrawPictures();
 
   std::unique_ptr<RandomSource> random_;
   Game game_;
