@@ -25,7 +25,7 @@ QLabel* makeLabel(QWidget* parent, const QString& text, const QRect& geometry, c
 
 frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
   setWindowTitle(QStringLiteral("About Gorbix!"));
-  // A plain dialog frame: no system menu, so no icon in the title bar.
+  // A fixed dialog frame; unlike the game's other windows it is given no icon.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                  Qt::MSWindowsFixedSizeDialogHint);
   setFont(dialogFont(8.25, true));

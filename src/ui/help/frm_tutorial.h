@@ -67,7 +67,7 @@ class frmTutorial : public QDialog {
   QPushButton* btnNext_ = nullptr;
   QPushButton* btnCancel_ = nullptr;
   QLabel* lblPage_ = nullptr;
-  std::array<QPushButton*, 6> btnJump_{};
+  std::array<QPushButton*, kPageCount> btnJump_{};
 
   static QPointer<frmTutorial> open_;  // the single instance
 };
