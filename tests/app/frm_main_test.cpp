@@ -246,6 +246,8 @@ TEST_F(MainWindowTest, TileClicksAreRefusedWhileTheThingWalks) {
 }
 
 TEST_F(MainWindowTest, ClicksOnTheThingReachTheThingNotTheTileBelow) {
+  EXPECT_EQ(ui().client->childAt(QPoint(13 + 14, 98 + 14)), ui().imgThing);
+  EXPECT_EQ(ui().client->childAt(QPoint(13 - 3, 98 - 3)), tile(1, 1));
   QTest::mouseClick(ui().imgThing, Qt::RightButton);
   EXPECT_EQ(soundLog(SoundIndex::Error), std::vector<std::string>({"play"}));
   EXPECT_FALSE(window.tmrMoveThing().isActive());
