@@ -104,7 +104,7 @@ QImage pageSliding() {
             QStringLiteral("<ul>"
                            "<li>Each slide costs <b>5 points</b>, however many tiles move.</li>"
                            "<li>Columns work the same way: click above or below the hole.</li>"
-                           "<li>If the Thing stands on a tile that slides, it rides along.</li>"
+                           "<li>If the Thing stands on a sliding tile, it rides along, even onto the goal.</li>"
                            "<li>No hole in the tile's row or column? You hear a buzz, nothing moves and "
                            "nothing is taken from your score.</li>"
                            "<li>While the Thing is walking, clicks on the board are ignored.</li>"
