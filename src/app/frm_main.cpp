@@ -14,6 +14,8 @@
 #include "support/error_trap.h"
 #include "support/text.h"
 #include "ui/art/tile_art.h"
+#include "ui/help/frm_about.h"
+#include "ui/help/frm_tutorial.h"
 #include "ui/windows/frm_eogame.h"
 #include "ui/windows/frm_jump.h"
 
@@ -72,6 +74,10 @@ frmMain::~frmMain() { tmrMoveThing_.stop(); }
 void frmMain::Form_Load() {
   AppFolder_ = FindAppFolder(QCoreApplication::applicationFilePath().toStdString(),
                              QDir::currentPath().toStdString(), '/');
+  if (settings_) {
+    settings_->open(AppFolder_);
+    stored_ = settings_->loadGame();
+  }
   loadPlacement();
   loadBackground();
   showBestScores(loadBestScores());
@@ -91,8 +97,7 @@ void frmMain::Form_Unload() {
   tmrMoveThing_.stop();
   sndFX_.closeAll();
   savePlacement();
-  saveLastLevel(game_.CurrentLevel());
-  saveBestScores(game_.BestScore());
+  saveGame(game_.CurrentLevel(), game_.BestScore());
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
@@ -109,6 +114,10 @@ void frmMain::showEvent(QShowEvent* event) {
 }
 
 void frmMain::loadPlacement() {
+  if (settings_) {
+    settings_->LoadFormPosn(*this, kMainWindowName);
+    return;
+  }
   if (const QScreen* s = screen()) {
     const QRect area = s->availableGeometry();
     const QSize size = sizeHint();
@@ -127,11 +136,23 @@ void frmMain::loadBackground() {
   ui_.client->setPicture(picture);
 }
 
-BestScores frmMain::loadBestScores() { return BestScores{}; }
+BestScores frmMain::loadBestScores() { return stored_.bestScores; }
 
-bool frmMain::loadSoundSwitch() { return true; }
+bool frmMain::loadSoundSwitch() { return stored_.sounds; }
 
-std::int16_t frmMain::loadLastLevel() { return 1; }
+std::int16_t frmMain::loadLastLevel() { return stored_.lastLevel; }
+
+void frmMain::savePlacement() {
+  if (settings_) settings_->SaveFormPosn(*this, kMainWindowName);
+}
+
+void frmMain::saveGame(std::int16_t lastLevel, const BestScores& best) {
+  if (settings_) settings_->saveGame(lastLevel, best);
+}
+
+void frmMain::soundSwitchChanged(bool on) {
+  if (settings_) settings_->saveSounds(on);
+}
 
 void frmMain::showBestScores(const BestScores& best) {
   game_.setBestScores(best);
@@ -257,10 +278,21 @@ void frmMain::mnuResetScores_Click() {
   if (box.clickedButton() == box.button(QMessageBox::Yes)) game_.ResetAllScores();
 }
 
-// The tutorial and about windows are not built yet.
-void frmMain::mnuTutorial_Click() {}
+// Modeless and without an owner: the game goes on while it is open.
+void frmMain::mnuTutorial_Click() {
+  help::TutorialPlacement placement;
+  if (settings_) {
+    StoredSettings* settings = settings_;
+    placement.load = [settings](QWidget& window) { settings->LoadFormPosn(window, kTutorialWindowName); };
+    placement.save = [settings](const QWidget& window) { settings->SaveFormPosn(window, kTutorialWindowName); };
+  }
+  help::frmTutorial::showTutorial(std::move(placement));
+}
 
-void frmMain::mnuAbout_Click() {}
+void frmMain::mnuAbout_Click() {
+  help::frmAbout about(this);
+  runModal(about);
+}
 
 void frmMain::lstScores_DblClick() {
   const QList<QListWidgetItem*> selected = ui_.lstScores->selectedItems();

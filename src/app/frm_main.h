@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "app/sound_fx.h"
+#include "app/stored_settings.h"
 #include "game/game.h"
 #include "ui/windows/main_layout.h"
 
@@ -27,6 +28,10 @@ class frmMain : public QMainWindow, public GameView, public GameHost {
   explicit frmMain(ErrorTrap& trap, std::unique_ptr<RandomSource> random = nullptr,
                    SoundBackendFactory sounds = {}, QWidget* parent = nullptr);
   ~frmMain() override;
+
+  // The settings file start-up reads and shut-down writes; without one the
+  // game starts as on a first run and stores nothing.
+  void useSettings(StoredSettings* settings) { settings_ = settings; }
 
   // Start-up: brings the window into its playing state. Call once, before show().
   void Form_Load();
@@ -85,11 +90,10 @@ class frmMain : public QMainWindow, public GameView, public GameHost {
   virtual bool loadSoundSwitch();
   virtual std::int16_t loadLastLevel();
   // Shut-down steps that store values.
-  virtual void savePlacement() {}
-  virtual void saveLastLevel(std::int16_t /*level*/) {}
-  virtual void saveBestScores(const BestScores& /*best*/) {}
+  virtual void savePlacement();
+  virtual void saveGame(std::int16_t lastLevel, const BestScores& best);
   // The sound switch was toggled; the place to store it at once.
-  virtual void soundSwitchChanged(bool /*on*/) {}
+  virtual void soundSwitchChanged(bool on);
 
  private:
   void loadBackground();
@@ -100,6 +104,8 @@ class frmMain : public QMainWindow, public GameView, public GameHost {
   // Draws the board and the Thing again at the display's pixel density.
   void redrawPictures();
 
+  StoredSettings* settings_ = nullptr;
+  GameSettings stored_;
   std::unique_ptr<RandomSource> random_;
   Game game_;
   MainControls ui_;

@@ -3,6 +3,7 @@
 
 #include "app/frm_main.h"
 #include "app/message_box_sink.h"
+#include "app/stored_settings.h"
 #include "ui/art/tile_art.h"
 
 int main(int argc, char* argv[]) {
@@ -11,7 +12,9 @@ int main(int argc, char* argv[]) {
 
   gorbix::MessageBoxSink messages;
   gorbix::ErrorTrapper trap(messages);
+  gorbix::StoredSettings settings(trap, messages);
   gorbix::frmMain window(trap);
+  window.useSettings(&settings);
   messages.setOwner(&window);
   window.Form_Load();
   window.show();

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "support/version.h"
 #include "ui/help/help_font.h"
 
 namespace gorbix::help {
@@ -41,7 +42,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
   QPalette blue = label1_->palette();
   blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
   label1_->setPalette(blue);
-  lblVersion_ = makeLabel(frame1_, QStringLiteral("Version 1.03A"), QRect(14, 49, 365, 15), dialogFont(9.75, true));
+  lblVersion_ = makeLabel(frame1_, QStringLiteral("Version ") + QString::fromLatin1(kVersionText.data(), static_cast<qsizetype>(kVersionText.size())), QRect(14, 49, 365, 15), dialogFont(9.75, true));
   label3_ = makeLabel(frame1_, QStringLiteral("Copyright \u00A9 2026 the Gorbix developers"), QRect(14, 77, 365, 22),
                       dialogFont(9.75, true));
 

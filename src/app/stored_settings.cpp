@@ -1,0 +1,60 @@
+#include "app/stored_settings.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QWidget>
+
+#include "settings/form_posn.h"
+
+namespace gorbix {
+
+namespace {
+
+FormGeometry geometryOf(const QWidget& window, std::string_view name) {
+  // The frame's corner and size, title bar included, as the stored entry holds them.
+  const QRect frame = window.frameGeometry();
+  FormGeometry g;
+  g.name = std::string(name);
+  g.left = frame.x();
+  g.top = frame.y();
+  g.width = frame.width();
+  g.height = frame.height();
+  g.minimised = window.isMinimized();
+  g.maximised = window.isMaximized();
+  return g;
+}
+
+std::vector<ScreenRect> availableScreens() {
+  std::vector<ScreenRect> screens;
+  QList<QScreen*> all = QGuiApplication::screens();
+  if (QScreen* primary = QGuiApplication::primaryScreen()) {
+    all.removeAll(primary);
+    all.prepend(primary);
+  }
+  for (const QScreen* screen : all) {
+    const QRect area = screen->availableGeometry();
+    screens.push_back({area.x(), area.y(), area.width(), area.height()});
+  }
+  return screens;
+}
+
+}  // namespace
+
+StoredSettings::StoredSettings(ErrorTrap& trap, MessageSink& messages) : ini_(trap, messages) {}
+
+void StoredSettings::open(const std::string& AppFolder) {
+  const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  IniFile_ = FindIniFile(AppFolder, (userFolder + QStringLiteral("/gorbix/")).toStdString());
+}
+
+void StoredSettings::LoadFormPosn(QWidget& window, std::string_view name) {
+  const FormPosition at = gorbix::LoadFormPosn(ini_, IniFile_, geometryOf(window, name), availableScreens());
+  window.move(at.left, at.top);
+}
+
+void StoredSettings::SaveFormPosn(const QWidget& window, std::string_view name) {
+  gorbix::SaveFormPosn(ini_, IniFile_, geometryOf(window, name));
+}
+
+}  // namespace gorbix

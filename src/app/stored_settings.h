@@ -1,0 +1,38 @@
+// The settings file as the shell uses it: where it lives, and the values
+// start-up, the sound switch, the windows and shut-down read and write.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "settings/settings.h"
+#include "settings/settings_layout.h"
+
+class QWidget;
+
+namespace gorbix {
+
+class StoredSettings {
+ public:
+  StoredSettings(ErrorTrap& trap, MessageSink& messages);
+
+  // Finds gorbix.ini for a program in AppFolder: beside it when that folder
+  // can be written (a portable copy), else in the user's settings folder.
+  void open(const std::string& AppFolder);
+  const std::string& IniFile() const { return IniFile_; }
+
+  // Puts the window where its entry says, or centres it.
+  void LoadFormPosn(QWidget& window, std::string_view name);
+  // Stores the window's placement unless it is minimised or maximised.
+  void SaveFormPosn(const QWidget& window, std::string_view name);
+
+  GameSettings loadGame() { return LoadGameSettings(ini_, IniFile_); }
+  void saveSounds(bool on) { SaveSounds(ini_, IniFile_, on); }
+  void saveGame(std::int16_t lastLevel, const BestScores& best) { SaveGameSettings(ini_, IniFile_, lastLevel, best); }
+
+ private:
+  Settings ini_;
+  std::string IniFile_;
+};
+
+}  // namespace gorbix
