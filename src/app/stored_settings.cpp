@@ -41,9 +41,11 @@ std::vector<ScreenRect> availableScreens() {
 
 }  // namespace
 
-StoredSettings::StoredSettings(ErrorTrap& trap, MessageSink& messages) : ini_(trap, messages) {}
+StoredSettings::StoredSettings(ErrorTrap& trap, MessageSink& messages, std::string iniFile)
+    : ini_(trap, messages), IniFile_(std::move(iniFile)) {}
 
 void StoredSettings::open(const std::string& AppFolder) {
+  if (!IniFile_.empty()) return;
   const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
   IniFile_ = FindIniFile(AppFolder, (userFolder + QStringLiteral("/gorbix/")).toStdString());
 }

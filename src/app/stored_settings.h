@@ -14,7 +14,9 @@ namespace gorbix {
 
 class StoredSettings {
  public:
-  StoredSettings(ErrorTrap& trap, MessageSink& messages);
+  // iniFile: a settings file to use wherever the program is (for tests);
+  // empty to find it when the program's folder is known.
+  StoredSettings(ErrorTrap& trap, MessageSink& messages, std::string iniFile = {});
 
   // Finds gorbix.ini for a program in AppFolder: beside it when that folder
   // can be written (a portable copy), else in the user's settings folder.

@@ -1,0 +1,213 @@
+// Start-up and shut-down with a real settings file in a temporary folder.
+#include <QAction>
+#include <QFile>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "app/frm_main.h"
+#include "app/stored_settings.h"
+#include "fake_sounds.h"
+#include "main_window_fixture.h"
+#include "ui/help/frm_tutorial.h"
+
+namespace gorbix {
+namespace {
+
+using testing::CountingTrap;
+using testing::FakeSounds;
+
+class Messages final : public MessageSink {
+ public:
+  void showMessage(std::string_view, std::string_view text) override { shown.emplace_back(text); }
+  std::vector<std::string> shown;
+};
+
+// The real main window, only its dialogs answered in place and its end kept
+// from ending the test run.
+class SettingsMain : public frmMain {
+ public:
+  SettingsMain(ErrorTrap& trap, FakeSounds& sounds)
+      : frmMain(trap, std::make_unique<SeededRandom>(77), sounds.factory()) {}
+  std::function<void(QDialog&)> answer;
+  int programEnds = 0;
+
+ protected:
+  void runModal(QDialog& dialog) override {
+    if (answer) answer(dialog);
+  }
+  void endProgram() override { ++programEnds; }
+};
+
+class StoredSettingsTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(folder.isValid()); }
+
+  std::string iniPath() const { return folder.filePath("gorbix.ini").toStdString(); }
+  void writeIni(const QByteArray& bytes) {
+    QFile file(QString::fromStdString(iniPath()));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+  }
+  QString readIni() {
+    QFile file(QString::fromStdString(iniPath()));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(file.readAll());
+  }
+
+  // A main window started on `path` (the folder's gorbix.ini by default).
+  std::unique_ptr<SettingsMain> start(std::string path = {}) {
+    settings = std::make_unique<StoredSettings>(trap, messages, path.empty() ? iniPath() : path);
+    // Each window opens its own five players.
+    sounds.push_back(std::make_unique<FakeSounds>());
+    auto window = std::make_unique<SettingsMain>(trap, *sounds.back());
+    window->useSettings(settings.get());
+    window->Form_Load();
+    return window;
+  }
+
+  QTemporaryDir folder;
+  CountingTrap trap;
+  Messages messages;
+  std::vector<std::unique_ptr<FakeSounds>> sounds;
+  std::unique_ptr<StoredSettings> settings;
+};
+
+TEST_F(StoredSettingsTest, FirstRunStartsLevelOneCentredAndWritesNothing) {
+  auto window = start();
+  EXPECT_EQ(window->game().CurrentLevel(), 1);
+  ASSERT_EQ(window->controls().lstScores->count(), 25);
+  for (int line = 0; line < 25; ++line) {
+    EXPECT_TRUE(window->controls().lstScores->item(line)->text().endsWith("       0"));
+  }
+  EXPECT_EQ(window->controls().lblRating->text(), "Beginner Level 1");
+  EXPECT_TRUE(window->SoundsOn());
+  EXPECT_TRUE(window->menus().mnuSndFX->isChecked());
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  const QRect frame = window->frameGeometry();
+  EXPECT_NEAR(frame.center().x(), area.center().x(), 1);
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(iniPath()))) << "start-up never writes";
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(StoredSettingsTest, StoredLastLevelAndScoresComeBack) {
+  writeIni("[General]\nLastLevel=12\n[Scores]\nL3=abc\nL7=140\n");
+  auto window = start();
+  EXPECT_EQ(window->game().CurrentLevel(), 12);
+  EXPECT_EQ(window->controls().lstScores->currentRow(), 11);
+  EXPECT_EQ(window->controls().lstScores->item(6)->text(), "Level  7     140");
+  EXPECT_EQ(window->controls().lstScores->item(2)->text(), "Level  3       0");
+  EXPECT_TRUE(window->SoundsOn());
+
+  window->Form_Unload();
+  const QString text = readIni();
+  EXPECT_TRUE(text.contains("LastLevel=12"));
+  EXPECT_TRUE(text.contains("L3=0\n")) << "the damaged value is written back as 0";
+  EXPECT_TRUE(text.contains("L7=140"));
+}
+
+TEST_F(StoredSettingsTest, ShutDownWritesLevelScoresAndPlacementButNotTheSoundSwitch) {
+  auto window = start();
+  window->game().StartLevel(9);
+  window->menus().mnuExit->trigger();
+  EXPECT_EQ(window->programEnds, 1);
+  const QString text = readIni();
+  EXPECT_TRUE(text.contains("[General]\nLastLevel=9\n"));
+  for (int level = 1; level <= 25; ++level) EXPECT_TRUE(text.contains(QStringLiteral("L%1=0\n").arg(level)));
+  EXPECT_TRUE(text.contains("[PosnSize]\nfrmMain="));
+  EXPECT_FALSE(text.contains("Sounds"));
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(StoredSettingsTest, SoundSwitchIsWrittenAtEachToggle) {
+  auto window = start();
+  window->menus().mnuSndFX->trigger();
+  EXPECT_TRUE(readIni().contains("Sounds=N"));
+  window->menus().mnuSndFX->trigger();
+  EXPECT_TRUE(readIni().contains("Sounds=Y"));
+  EXPECT_FALSE(readIni().contains("Sounds=N"));
+
+  writeIni("[General]\nSounds=No\n");
+  auto quiet = start();
+  EXPECT_FALSE(quiet->SoundsOn());
+  EXPECT_FALSE(quiet->menus().mnuSndFX->isChecked());
+}
+
+TEST_F(StoredSettingsTest, ResetScoresReachTheFileAtExit) {
+  writeIni("[Scores]\nL5=150\nL25=300\n");
+  auto window = start();
+  window->answer = [](QDialog& dialog) {
+    auto& box = dynamic_cast<QMessageBox&>(dialog);
+    box.button(QMessageBox::Yes)->click();
+  };
+  window->menus().mnuResetScores->trigger();
+  EXPECT_TRUE(readIni().contains("L5=150")) << "held in memory until shut-down";
+  window->menus().mnuExit->trigger();
+  EXPECT_TRUE(readIni().contains("L5=0\n"));
+  EXPECT_TRUE(readIni().contains("L25=0\n"));
+}
+
+TEST_F(StoredSettingsTest, DamagedFilesStartWithDefaults) {
+  QByteArray junk(4096, '\0');
+  for (int i = 0; i < junk.size(); ++i) junk[i] = static_cast<char>((i * 131 + 7) % 256);
+  const std::vector<QByteArray> files = {
+      "", junk, "[General]\nLastLevel=99\n", "[General]\nLastLevel=-4\n",
+      "[General]\nLastLevel\n=7\n", "[Scores]\nL1=99999\n", QByteArray(100000, 'x'),
+  };
+  for (const QByteArray& bytes : files) {
+    writeIni(bytes);
+    auto window = start();
+    EXPECT_EQ(window->game().CurrentLevel(), 1) << bytes.left(40).toStdString();
+    EXPECT_EQ(window->game().BestScore()[0], 0);
+    EXPECT_TRUE(trap.traps.empty());
+  }
+  // A header that lost its closing bracket still names its section.
+  writeIni("[General\nLastLevel=5\n");
+  EXPECT_EQ(start()->game().CurrentLevel(), 5);
+}
+
+TEST_F(StoredSettingsTest, UnwritableFileGivesOneMessagePerFailedWriteAndGoesOn) {
+  // A settings file whose folder is a plain file can never be written, even by root.
+  QFile blocker(folder.filePath("not-a-folder"));
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  const std::string path = folder.filePath("not-a-folder/gorbix.ini").toStdString();
+  auto window = start(path);
+  EXPECT_EQ(window->game().CurrentLevel(), 1);
+  window->menus().mnuSndFX->trigger();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0], "Error updating file " + path);
+  window->Form_Unload();
+  EXPECT_EQ(messages.shown.size(), 1u + 27u) << "placement, last level and 25 scores";
+}
+
+TEST_F(StoredSettingsTest, WindowsReopenWhereTheyWereLeft) {
+  {
+    auto window = start();
+    window->move(40, 60);
+    window->Form_Unload();
+  }
+  auto window = start();
+  EXPECT_EQ(window->frameGeometry().topLeft(), QPoint(40, 60));
+  EXPECT_TRUE(readIni().contains("frmMain=600 900 "));
+}
+
+TEST_F(StoredSettingsTest, TutorialPlacementIsKeptUnderItsOwnName) {
+  auto window = start();
+  window->menus().mnuTutorial->trigger();
+  help::frmTutorial* tutorial = help::frmTutorial::instance();
+  ASSERT_NE(tutorial, nullptr);
+  EXPECT_TRUE(tutorial->isVisible());
+  EXPECT_EQ(tutorial->parent(), nullptr) << "the tutorial has no owner";
+  tutorial->move(30, 45);
+  tutorial->close();
+  EXPECT_TRUE(readIni().contains("frmTutorial=450 675 "));
+}
+
+}  // namespace
+}  // namespace gorbix
