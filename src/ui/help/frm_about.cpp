@@ -42,7 +42,8 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
   QPalette blue = label1_->palette();
   blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
   label1_->setPalette(blue);
-  lblVersion_ = makeLabel(frame1_, QStringLiteral("Version ") + QString::fromLatin1(kVersionText.data(), static_cast<qsizetype>(kVersionText.size())), QRect(14, 49, 365, 15), dialogFont(9.75, true));
+  const QString version = QString::fromLatin1(kVersionText.data(), static_cast<qsizetype>(kVersionText.size()));
+  lblVersion_ = makeLabel(frame1_, QStringLiteral("Version ") + version, QRect(14, 49, 365, 15), dialogFont(9.75, true));
   label3_ = makeLabel(frame1_, QStringLiteral("Copyright \u00A9 2026 the Gorbix developers"), QRect(14, 77, 365, 22),
                       dialogFont(9.75, true));
 
