@@ -3,10 +3,12 @@
 
 #include "app/frm_main.h"
 #include "app/message_box_sink.h"
+#include "app/signal_exit.h"
 #include "app/stored_settings.h"
 #include "ui/art/tile_art.h"
 
 int main(int argc, char* argv[]) {
+  gorbix::SignalExit::catchSignals();
   QApplication app(argc, argv);
   QApplication::setWindowIcon(gorbix::art::windowIcon());
 
@@ -18,5 +20,6 @@ int main(int argc, char* argv[]) {
   messages.setOwner(&window);
   window.Form_Load();
   window.show();
+  gorbix::SignalExit endOnSignal([&window] { window.mnuExit_Click(); });
   return QApplication::exec();
 }
