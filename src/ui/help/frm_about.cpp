@@ -8,7 +8,7 @@
 #include <QScreen>
 
 #include "support/version.h"
-#include "ui/help/help_font.h"
+#include "ui/windows/window_look.h"
 
 namespace gorbix::help {
 
@@ -29,7 +29,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
   // A fixed dialog frame; unlike the game's other windows it is given no icon.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                  Qt::MSWindowsFixedSizeDialogHint);
-  setFont(dialogFont(8.25, true));
+  setFont(look::dialogFont(8.25, true));
   setFixedSize(421, 334);
   setModal(true);
 
@@ -38,19 +38,19 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
   frame1_->setFrameStyle(QFrame::Box | QFrame::Sunken);
   frame1_->setGeometry(14, 7, 393, 106);
 
-  label1_ = makeLabel(frame1_, QStringLiteral("GORBIX!"), QRect(14, 14, 365, 29), dialogFont(18, false));
+  label1_ = makeLabel(frame1_, QStringLiteral("GORBIX!"), QRect(14, 14, 365, 29), look::dialogFont(18, false));
   QPalette blue = label1_->palette();
   blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
   label1_->setPalette(blue);
   const QString version = QString::fromLatin1(kVersionText.data(), static_cast<qsizetype>(kVersionText.size()));
-  lblVersion_ = makeLabel(frame1_, QStringLiteral("Version ") + version, QRect(14, 49, 365, 15), dialogFont(9.75, true));
+  lblVersion_ = makeLabel(frame1_, QStringLiteral("Version ") + version, QRect(14, 49, 365, 15), look::dialogFont(9.75, true));
   label3_ = makeLabel(frame1_, QStringLiteral("Copyright \u00A9 2026 the Gorbix developers"), QRect(14, 77, 365, 22),
-                      dialogFont(9.75, true));
+                      look::dialogFont(9.75, true));
 
   lblNotice_ = makeLabel(this,
                          QStringLiteral("Slide the tiles, lay the track and guide the Thing home.\n"
                                         "Press F1 in the game to open the tutorial."),
-                         QRect(14, 140, 393, 40), dialogFont(8.25, false));
+                         QRect(14, 140, 393, 40), look::dialogFont(8.25, false));
 
   command1_ = new QPushButton(QStringLiteral("OK"), this);
   command1_->setGeometry(329, 266, 78, 57);

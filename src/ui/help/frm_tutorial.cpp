@@ -12,7 +12,7 @@
 #include <utility>
 
 #include "ui/art/tile_art.h"
-#include "ui/help/help_font.h"
+#include "ui/windows/window_look.h"
 
 namespace gorbix::help {
 
@@ -32,7 +32,7 @@ constexpr int kBorder = 1;  // the picture's single-line frame
 
 QPushButton* makeButton(QWidget* parent, const QString& text, int x, int y, int w, int h) {
   auto* b = new QPushButton(text, parent);
-  b->setFont(dialogFont(8.25, true));
+  b->setFont(look::dialogFont(8.25, true));
   b->setGeometry(x, y, w, h);
   return b;
 }
@@ -45,7 +45,7 @@ frmTutorial::frmTutorial(TutorialPlacement placement, QStringList pageFolders)
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setWindowIcon(art::windowIcon());
-  setFont(dialogFont(8.25, true));
+  setFont(look::dialogFont(8.25, true));
   setFixedSize(kClientWidth, kClientHeight);
 
   imgHlp_ = new QLabel(this);
@@ -62,7 +62,7 @@ frmTutorial::frmTutorial(TutorialPlacement placement, QStringList pageFolders)
   btnCancel_->setDefault(true);
 
   lblPage_ = new QLabel(QStringLiteral("Page"), this);
-  lblPage_->setFont(dialogFont(8.25, true));
+  lblPage_->setFont(look::dialogFont(8.25, true));
   lblPage_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   lblPage_->setGeometry(455, 262, 57, 22);
 

@@ -7,12 +7,12 @@
 
 namespace gorbix::look {
 
-QFont dialogFont() {
+QFont dialogFont(qreal pointSize, bool bold) {
   QFont font;
   font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
   font.setStyleHint(QFont::SansSerif);
-  font.setPointSizeF(8.25);
-  font.setBold(true);
+  font.setPointSizeF(pointSize);
+  font.setBold(bold);
   return font;
 }
 

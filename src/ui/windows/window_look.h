@@ -9,8 +9,9 @@ class QWidget;
 
 namespace gorbix::look {
 
-// The dialogs' standard font: 8.25 point bold, with fallbacks of similar width.
-QFont dialogFont();
+// The dialogs' font, "MS Sans Serif" with fallbacks of similar width; the
+// standard is 8.25 point bold.
+QFont dialogFont(qreal pointSize = 8.25, bool bold = true);
 // The main window's value labels (bold) and score list (regular):
 // fixed pitch, so that the list's columns line up.
 QFont fixedFont(bool bold);
