@@ -11,20 +11,18 @@ using testing::ReadBytes;
 using testing::WriteBytes;
 
 TEST(ParseFormPosn, TakesLeftAndTopOnly) {
-  EXPECT_EQ(ParseFormPosn("1200 900 9000 6600").left, 1200);
-  EXPECT_EQ(ParseFormPosn("1200 900 9000 6600").top, 900);
-  EXPECT_EQ(ParseFormPosn("100").left, 100);
-  EXPECT_EQ(ParseFormPosn("100").top, 0);
-  // The field between two blanks is empty.
-  EXPECT_EQ(ParseFormPosn("100  200").left, 100);
-  EXPECT_EQ(ParseFormPosn("100  200").top, 0);
-  EXPECT_EQ(ParseFormPosn("-450 abc").left, -450);
-  EXPECT_EQ(ParseFormPosn("-450 abc").top, 0);
-  EXPECT_EQ(ParseFormPosn("12.5 13.5").left, 12);
-  EXPECT_EQ(ParseFormPosn("12.5 13.5").top, 14);
-  // Beyond 16 bits: read as 0 rather than wrapped.
-  EXPECT_EQ(ParseFormPosn("40000 -40000").left, 0);
-  EXPECT_EQ(ParseFormPosn("40000 -40000").top, 0);
+  struct Case {
+    const char* entry;
+    int left;
+    int top;
+  };
+  // Two blanks leave an empty field between them; beyond 16 bits reads as 0 rather than wrapped.
+  for (const Case c : {Case{"1200 900 9000 6600", 1200, 900}, Case{"100", 100, 0}, Case{"100  200", 100, 0},
+                       Case{"-450 abc", -450, 0}, Case{"12.5 13.5", 12, 14}, Case{"40000 -40000", 0, 0}}) {
+    const StoredPosition at = ParseFormPosn(c.entry);
+    EXPECT_EQ(at.left, c.left) << c.entry;
+    EXPECT_EQ(at.top, c.top) << c.entry;
+  }
 }
 
 class FormPosnTest : public testing::SettingsFixture {
@@ -37,13 +35,27 @@ class FormPosnTest : public testing::SettingsFixture {
   FormPosition load() { return LoadFormPosn(ini, file, window, screens); }
 };
 
-TEST_F(FormPosnTest, NoEntryCentresOnThePrimaryScreen) {
-  const FormPosition at = load();
-  EXPECT_EQ(at.left, 600);
-  EXPECT_EQ(at.top, 40 + 280);
-  store("");
-  EXPECT_EQ(load().left, 600);
-  EXPECT_FALSE(testing::Exists(dir.file("other.ini")));
+TEST_F(FormPosnTest, LoadPlacesTheWindowOrCentresItWhenItsTitleBarWouldBeLost) {
+  struct Case {
+    const char* entry;  // nullptr: no entry at all
+    int left;
+    int top;
+  };
+  const Case cases[] = {
+      {nullptr, 600, 40 + 280}, {"", 600, 320},
+      {"1200 900 9000 6600", 80, 60}, {"30000 1500 1 1", 2000, 100},  // 2000 px: on the second screen
+      {"-4500 1500 6000 4500", -300, 100},                              // partly off the left edge: kept
+      {"-7500 1500", 600, 320}, {"32000 32000", 600, 320}, {"1500 -1500", 600, 320}, {"0 -600", 600, 320},
+      // The body on the screen is not enough when the title bar is above it,
+      // but one pixel row of the title bar on the screen is.
+      {"1500 150", 600, 320}, {"1500 165", 100, 11},
+  };
+  for (const Case& c : cases) {
+    if (c.entry != nullptr) store(c.entry);
+    const FormPosition at = load();
+    EXPECT_EQ(at.left, c.left) << (c.entry ? c.entry : "none");
+    EXPECT_EQ(at.top, c.top) << (c.entry ? c.entry : "none");
+  }
 }
 
 TEST_F(FormPosnTest, CentringKeepsATallWindowsTitleBarOnScreen) {
@@ -52,38 +64,6 @@ TEST_F(FormPosnTest, CentringKeepsATallWindowsTitleBarOnScreen) {
   const FormPosition at = load();
   EXPECT_EQ(at.top, 40);
   EXPECT_EQ(at.left, -200);
-}
-
-TEST_F(FormPosnTest, StoredPositionIsApplied) {
-  store("1200 900 9000 6600");
-  const FormPosition at = load();
-  EXPECT_EQ(at.left, 80);
-  EXPECT_EQ(at.top, 60);
-  store("30000 1500 1 1");  // 2000 px: on the second screen
-  EXPECT_EQ(load().left, 2000);
-  EXPECT_EQ(load().top, 100);
-}
-
-TEST_F(FormPosnTest, PartlyOffScreenIsKept) {
-  store("-4500 1500 6000 4500");
-  const FormPosition at = load();
-  EXPECT_EQ(at.left, -300);
-  EXPECT_EQ(at.top, 100);
-}
-
-TEST_F(FormPosnTest, UnreachableTitleBarIsCentred) {
-  for (const std::string entry : {"-7500 1500", "32000 32000", "1500 -1500", "0 -600"}) {
-    store(entry);
-    const FormPosition at = load();
-    EXPECT_EQ(at.left, 600) << entry;
-    EXPECT_EQ(at.top, 320) << entry;
-  }
-  // The body on the screen is not enough when the title bar is above it...
-  store("1500 150");
-  EXPECT_EQ(load().top, 320);
-  // ...but one pixel row of the title bar on the screen is.
-  store("1500 165");
-  EXPECT_EQ(load().top, 11);
 }
 
 TEST_F(FormPosnTest, SaveStoresTwipsRoundedHalfToEven) {
@@ -96,15 +76,6 @@ TEST_F(FormPosnTest, SaveStoresTwipsRoundedHalfToEven) {
   window.left = -20;
   SaveFormPosn(ini, file, window);
   EXPECT_EQ(ini.GetIniStr("PosnSize", "frmMain", "", file), "-300 154 6000 4508");
-}
-
-TEST_F(FormPosnTest, SaveAndLoadGiveTheSamePlace) {
-  window.left = -37;
-  window.top = 412;
-  SaveFormPosn(ini, file, window);
-  const FormPosition at = load();
-  EXPECT_EQ(at.left, -37);
-  EXPECT_EQ(at.top, 412);
 }
 
 TEST_F(FormPosnTest, BeyondSixteenBitsIsStoredAsTheNearestEnd) {

@@ -13,33 +13,6 @@ using testing::WriteBytes;
 
 using SettingsLayoutTest = testing::SettingsFixture;
 
-TEST_F(SettingsLayoutTest, FirstRunGivesAllDefaultsAndCreatesNoFile) {
-  const GameSettings loaded = LoadGameSettings(ini, file);
-  EXPECT_EQ(loaded.lastLevel, 1);
-  EXPECT_TRUE(loaded.sounds);
-  EXPECT_EQ(loaded.bestScores, BestScores{});
-  EXPECT_FALSE(Exists(file));
-  EXPECT_TRUE(dir.names().empty());
-}
-
-TEST_F(SettingsLayoutTest, OnlyLastLevelStored) {
-  WriteBytes(file, "[General]\nLastLevel=12\n");
-  const GameSettings loaded = LoadGameSettings(ini, file);
-  EXPECT_EQ(loaded.lastLevel, 12);
-  EXPECT_TRUE(loaded.sounds);
-  EXPECT_EQ(loaded.bestScores, BestScores{});
-  EXPECT_EQ(ReadBytes(file), "[General]\nLastLevel=12\n");
-}
-
-TEST_F(SettingsLayoutTest, SoundsReadsOnlyYesAsOn) {
-  const std::vector<std::pair<std::string, bool>> cases{
-      {"yes", true}, {"YES", true}, {"y", true}, {"No", false}, {"1", false}, {"", false}, {"N", false}};
-  for (const auto& [value, on] : cases) {
-    WriteBytes(file, "[General]\nSounds=" + value + "\n");
-    EXPECT_EQ(LoadGameSettings(ini, file).sounds, on) << value;
-  }
-}
-
 TEST_F(SettingsLayoutTest, DamagedScoreReadsAsZeroAndIsWrittenBackAsZero) {
   WriteBytes(file, "[Scores]\nL1=85\nL3=abc\nL4=-20\nL25=40000\n");
   const GameSettings loaded = LoadGameSettings(ini, file);
@@ -70,23 +43,6 @@ TEST_F(SettingsLayoutTest, ShutDownWritesLastLevelThenScoresInOrder) {
   const GameSettings loaded = LoadGameSettings(ini, file);
   EXPECT_EQ(loaded.bestScores, scores);
   EXPECT_EQ(loaded.lastLevel, 7);
-}
-
-TEST_F(SettingsLayoutTest, SoundSwitchIsWrittenAlone) {
-  WriteBytes(file, "[General]\nLastLevel=4\n");
-  SaveSounds(ini, file, false);
-  EXPECT_EQ(ReadBytes(file), "[General]\nLastLevel=4\nSounds=N\n");
-  EXPECT_FALSE(LoadGameSettings(ini, file).sounds);
-  SaveSounds(ini, file, true);
-  EXPECT_TRUE(LoadGameSettings(ini, file).sounds);
-}
-
-TEST_F(SettingsLayoutTest, FailedShutDownTriesEveryKeyWithItsOwnMessage) {
-  WriteBytes(dir.file("blocker"), "");
-  const std::string path = dir.file("blocker") + "/gorbix.ini";
-  SaveGameSettings(ini, path, 3, BestScores{});
-  EXPECT_EQ(sink.messages.size(), 26u);
-  for (const auto& m : sink.messages) EXPECT_EQ(m.text, "Error updating file " + path);
 }
 
 TEST(IniFileLocation, BesideTheProgramWhenItCanBeWritten) {
