@@ -33,49 +33,37 @@ class Background : public ::testing::Test {
 };
 QImage* Background::picture_ = nullptr;
 
-TEST_F(Background, FillsTheDesignedClientArea) {
+// Each caption stands just above the label it names, and never under it:
+// whatever lies under a label is hidden by it.
+TEST_F(Background, CaptionsNameTheFourValuesJustAboveTheirLabels) {
   EXPECT_EQ(picture().size(), QSize(559, 365));
   EXPECT_FALSE(picture().hasAlphaChannel());
-}
-
-TEST_F(Background, CaptionsNameTheFourValuesAtTheWindowsPlaces) {
   const std::array<Caption, 4> captions = backgroundCaptions();
-  EXPECT_EQ(captions[0].text, "Level");
-  EXPECT_EQ(captions[0].control, QRect(385, 38, 156, 15));
-  EXPECT_EQ(captions[1].text, "Score");
-  EXPECT_EQ(captions[1].control, QRect(385, 91, 156, 15));
-  EXPECT_EQ(captions[2].text, "Best Scores");
-  EXPECT_EQ(captions[2].control, QRect(385, 150, 155, 145));
-  EXPECT_EQ(captions[3].text, "Overall Rating");
-  EXPECT_EQ(captions[3].control, QRect(378, 336, 170, 15));
-}
-
-TEST_F(Background, EachCaptionStandsJustAboveItsValueAndNotUnderIt) {
-  for (const Caption& caption : backgroundCaptions()) {
-    SCOPED_TRACE(caption.text.toStdString());
-    const QRect above(caption.control.left(), caption.control.top() - 20, caption.control.width(), 18);
-    EXPECT_GT(brightPixels(picture(), above), 20);
-    // Whatever lies under a label is hidden by it; text there would be lost.
-    EXPECT_EQ(brightPixels(picture(), caption.control), 0);
+  const std::pair<QString, QRect> expected[] = {{"Level", {385, 38, 156, 15}},
+                                                {"Score", {385, 91, 156, 15}},
+                                                {"Best Scores", {385, 150, 155, 145}},
+                                                {"Overall Rating", {378, 336, 170, 15}}};
+  int ink[4] = {};
+  for (std::size_t i = 0; i < captions.size(); ++i) {
+    SCOPED_TRACE(expected[i].first.toStdString());
+    EXPECT_EQ(captions[i].text, expected[i].first);
+    const QRect control = captions[i].control;
+    EXPECT_EQ(control, expected[i].second);
+    ink[i] = brightPixels(picture(), QRect(control.left(), control.top() - 20, control.width(), 18));
+    EXPECT_GT(ink[i], 20);
+    EXPECT_EQ(brightPixels(picture(), control), 0);
   }
   // Longer words make more ink: the captions are really different texts.
-  const auto captions = backgroundCaptions();
-  auto ink = [&](const Caption& c) {
-    return brightPixels(picture(), QRect(c.control.left(), c.control.top() - 20, c.control.width(), 18));
-  };
-  EXPECT_GT(ink(captions[3]), ink(captions[0]));
-  EXPECT_GT(ink(captions[2]), ink(captions[1]));
+  EXPECT_GT(ink[3], ink[0]);
+  EXPECT_GT(ink[2], ink[1]);
 }
 
-TEST_F(Background, BehindTheBoardItIsPlainAndDark) {
+TEST_F(Background, BehindTheBoardItIsPlainAndDarkUnderATitle) {
+  ASSERT_EQ(kBoardArea, QRect(5, 90, 360, 270));
   const QRgb first = picture().pixel(kBoardArea.topLeft());
   for (int y = kBoardArea.top(); y <= kBoardArea.bottom(); ++y)
     for (int x = kBoardArea.left(); x <= kBoardArea.right(); ++x) ASSERT_EQ(picture().pixel(x, y), first) << x << "," << y;
   EXPECT_LT(lightness(first), 40);
-  EXPECT_EQ(kBoardArea, QRect(5, 90, 360, 270));
-}
-
-TEST_F(Background, CarriesTheTitleAboveTheBoard) {
   EXPECT_GT(brightPixels(picture(), QRect(5, 0, 360, 88)), 300);
 }
 

@@ -12,52 +12,45 @@ namespace {
 
 using test::colourAt;
 
-TEST(Thing, IsA29PixelPlateWithARaisedEdge) {
+struct Probe {
+  int x;
+  int y;
+  QRgb colour;
+};
+
+void expectPixels(const QImage& image, std::initializer_list<Probe> probes) {
+  for (const Probe& p : probes) EXPECT_EQ(colourAt(image, p.x, p.y), p.colour) << p.x << "," << p.y;
+}
+
+TEST(Thing, IsARaisedPlateWithALitDiamondAndASparkle) {
   const QImage thing = drawThing();
   ASSERT_EQ(thing.size(), QSize(29, 29));
   EXPECT_FALSE(thing.hasAlphaChannel());
   for (int i = 0; i < 28; ++i) {
     EXPECT_EQ(colourAt(thing, i, 0), qRgb(0, 0, 215)) << i;
     EXPECT_EQ(colourAt(thing, 0, i), qRgb(0, 0, 215)) << i;
+    EXPECT_EQ(colourAt(thing, i + 1, 28), qRgb(0, 0, 128)) << i;
+    EXPECT_EQ(colourAt(thing, 28, i + 1), qRgb(0, 0, 128)) << i;
   }
-  for (int i = 1; i < 29; ++i) {
-    EXPECT_EQ(colourAt(thing, i, 28), qRgb(0, 0, 128)) << i;
-    EXPECT_EQ(colourAt(thing, 28, i), qRgb(0, 0, 128)) << i;
-  }
-  // The teal field shows in the corners outside the diamond.
-  for (const QPoint p : {QPoint(1, 1), QPoint(27, 1), QPoint(1, 27), QPoint(27, 27), QPoint(6, 6)})
-    EXPECT_EQ(colourAt(thing, p.x(), p.y()), qRgb(0, 99, 128)) << p.x() << "," << p.y();
-}
-
-TEST(Thing, DiamondTouchesTheEdgeMiddlesAndIsSplitIntoLitFacets) {
-  const QImage thing = drawThing();
   // The diagonals run from edge middle to edge middle.
   for (const int i : {1, 5, 10, 18, 23, 27}) {
     EXPECT_EQ(colourAt(thing, 14, i), qRgb(0, 0, 128)) << i;
     EXPECT_EQ(colourAt(thing, i, 14), qRgb(0, 0, 128)) << i;
   }
-  // Next to a corner of the diamond lies the field.
-  EXPECT_EQ(colourAt(thing, 13, 1), qRgb(0, 99, 128));
-  EXPECT_EQ(colourAt(thing, 27, 13), qRgb(0, 99, 128));
-  EXPECT_EQ(colourAt(thing, 9, 9), qRgb(87, 87, 255));
-  EXPECT_EQ(colourAt(thing, 19, 9), qRgb(64, 64, 255));
-  EXPECT_EQ(colourAt(thing, 9, 19), qRgb(64, 64, 255));
-  EXPECT_EQ(colourAt(thing, 19, 19), qRgb(0, 0, 215));
-  // The diamond's slanted rim: one step in is gem, one step out is field.
-  EXPECT_EQ(colourAt(thing, 7, 8), qRgb(87, 87, 255));
-  EXPECT_EQ(colourAt(thing, 7, 7), qRgb(0, 99, 128));
-}
-
-TEST(Thing, SparkleIsAWhiteCrossFadingToCyanSevenPixelsAcross) {
-  const QImage thing = drawThing();
-  const QRgb expected[] = {qRgb(0, 208, 208), qRgb(0, 255, 255), qRgb(255, 255, 255), qRgb(255, 255, 255),
-                           qRgb(255, 255, 255), qRgb(0, 255, 255), qRgb(0, 208, 208)};
+  const QRgb field = qRgb(0, 99, 128);
+  expectPixels(thing, {// The field outside the diamond, also right beside its corners and its slanted rim.
+                       {1, 1, field}, {27, 1, field}, {1, 27, field}, {27, 27, field}, {6, 6, field}, {13, 1, field},
+                       {27, 13, field}, {7, 7, field}, {7, 8, qRgb(87, 87, 255)},
+                       // The four facets, lit from the top left.
+                       {9, 9, qRgb(87, 87, 255)}, {19, 9, qRgb(64, 64, 255)}, {9, 19, qRgb(64, 64, 255)},
+                       {19, 19, qRgb(0, 0, 215)}, {10, 14, qRgb(0, 0, 128)}, {13, 13, qRgb(87, 87, 255)}});
+  // The sparkle: a white cross fading to cyan, seven pixels across.
+  const QRgb sparkle[] = {qRgb(0, 208, 208), qRgb(0, 255, 255), qRgb(255, 255, 255), qRgb(255, 255, 255),
+                          qRgb(255, 255, 255), qRgb(0, 255, 255), qRgb(0, 208, 208)};
   for (int i = 0; i < 7; ++i) {
-    EXPECT_EQ(colourAt(thing, 11 + i, 14), expected[i]) << "across " << i;
-    EXPECT_EQ(colourAt(thing, 14, 11 + i), expected[i]) << "down " << i;
+    EXPECT_EQ(colourAt(thing, 11 + i, 14), sparkle[i]) << "across " << i;
+    EXPECT_EQ(colourAt(thing, 14, 11 + i), sparkle[i]) << "down " << i;
   }
-  EXPECT_EQ(colourAt(thing, 10, 14), qRgb(0, 0, 128));
-  EXPECT_EQ(colourAt(thing, 13, 13), qRgb(87, 87, 255));
 }
 
 TEST(Thing, IsLitFromTheTopLeftSoItMirrorsAcrossThatDiagonal) {
@@ -86,28 +79,19 @@ TEST(Icon, At32PixelsClearsTheBottomRowAndRightColumn) {
 
 TEST(Icon, At32PixelsShowsTheOutlinedGemWithAnEdgedWhiteCross) {
   const QImage icon = drawIcon(32);
-  EXPECT_EQ(colourAt(icon, 1, 1), qRgb(0, 128, 128));
-  EXPECT_EQ(colourAt(icon, 30, 30), qRgb(0, 128, 128));
-  // Outline, then navy inner line, at each corner of the diamond.
-  EXPECT_EQ(colourAt(icon, 15, 0), qRgb(0, 0, 0));
-  EXPECT_EQ(colourAt(icon, 0, 15), qRgb(0, 0, 0));
-  EXPECT_EQ(colourAt(icon, 30, 15), qRgb(0, 0, 0));
-  // Along a slanted side: field, outline, inner line, gem.
-  EXPECT_EQ(colourAt(icon, 7, 7), qRgb(0, 128, 128));
-  EXPECT_EQ(colourAt(icon, 7, 8), qRgb(0, 0, 0));
-  EXPECT_EQ(colourAt(icon, 8, 8), qRgb(0, 0, 128));
-  EXPECT_EQ(colourAt(icon, 8, 9), qRgb(0, 255, 255));
-  EXPECT_EQ(colourAt(icon, 10, 10), qRgb(0, 255, 255));
-  EXPECT_EQ(colourAt(icon, 20, 20), qRgb(0, 255, 255));
-  EXPECT_EQ(colourAt(icon, 15, 6), qRgb(0, 0, 128));
-  EXPECT_EQ(colourAt(icon, 24, 15), qRgb(0, 0, 128));
+  const QRgb field = qRgb(0, 128, 128), outline = qRgb(0, 0, 0), navy = qRgb(0, 0, 128), gem = qRgb(0, 255, 255),
+             blue = qRgb(0, 0, 255);
+  expectPixels(icon, {{1, 1, field}, {30, 30, field},
+                      // Outline at each corner of the diamond; along a slanted side field, outline, inner line, gem.
+                      {15, 0, outline}, {0, 15, outline}, {30, 15, outline}, {7, 7, field}, {7, 8, outline},
+                      {8, 8, navy}, {8, 9, gem}, {10, 10, gem}, {20, 20, gem}, {15, 6, navy}, {24, 15, navy},
+                      // The white cross is edged in blue.
+                      {12, 15, blue}, {18, 15, blue}, {15, 12, blue}, {15, 18, blue}, {14, 14, blue}, {16, 16, blue},
+                      {14, 18, blue}});
   for (int i = 13; i <= 17; ++i) {
     EXPECT_EQ(colourAt(icon, i, 15), qRgb(255, 255, 255)) << i;
     EXPECT_EQ(colourAt(icon, 15, i), qRgb(255, 255, 255)) << i;
   }
-  for (const QPoint p : {QPoint(12, 15), QPoint(18, 15), QPoint(15, 12), QPoint(15, 18), QPoint(14, 14),
-                         QPoint(16, 16), QPoint(14, 18)})
-    EXPECT_EQ(colourAt(icon, p.x(), p.y()), qRgb(0, 0, 255)) << p.x() << "," << p.y();
 }
 
 TEST(Icon, EverySizeIsDrawnSharpWithTheMotifCentred) {
