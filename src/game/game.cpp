@@ -196,6 +196,9 @@ void Game::tmrMoveThing_Timer() {
 
 bool Game::CheckLevelEnd() {
   if (ThingCol_ != kGoalCell.col || ThingRow_ != kGoalCell.row) return false;
+  // The end-of-level sound stands in for the step's; a bonus taken on the
+  // goal must not make the next level's first step sound like a bonus.
+  BonusCollected_ = false;
   host_.PlaySound(SoundIndex::EndOfLevel);
   EndChoice_ = EndChoice::None;
 

@@ -95,9 +95,11 @@ TEST(StartLevel, RestartDealsAfreshAndKeepsTheBestScore) {
   rig.game.setBestScores({0, 0, 130});
   rig.random = testing::ScriptedRandom({}, 0.3f);
   rig.game.StartLevel(3);
+  const BoardGrid first = rig.game.board();
   rig.game.AddScore(-40);
   rig.random = testing::ScriptedRandom({}, 0.7f);
   rig.game.StartLevel(3);
+  EXPECT_NE(rig.game.board(), first);
   EXPECT_EQ(rig.game.Score(), 100);
   EXPECT_EQ(rig.game.BestScore()[2], 130);
 }

@@ -60,6 +60,56 @@ TEST(CheckLevelEnd, EqualScoreStoresNothing) {
   EXPECT_EQ(rig.view.rating, "Beginner Level 1") << "the rating label is set all the same";
 }
 
+TEST(CheckLevelEnd, SoundThenListLineThenRatingAllBeforeTheDialog) {
+  Rig rig;
+  nearGoal(rig, 3);
+  std::vector<std::string> before;
+  std::vector<SoundIndex> soundsBefore;
+  rig.host.whileDialogOpen = [&] {
+    before = rig.view.events;
+    soundsBefore = rig.host.sounds;
+  };
+  stepOntoGoal(rig);
+  ASSERT_GE(before.size(), 2u);
+  EXPECT_EQ(before[before.size() - 2], "line 2");
+  EXPECT_EQ(before.back(), "rating Beginner Level 1");
+  EXPECT_EQ(soundsBefore, std::vector<SoundIndex>{SoundIndex::EndOfLevel}) << "no step sound on the goal";
+}
+
+TEST(CheckLevelEnd, BonusTakenOnTheGoalDoesNotSoundOnTheNextLevel) {
+  Rig rig;
+  nearGoal(rig, 5);
+  rig.game.SetCell('P', 8, 6);
+  rig.host.endChoices = {EndChoice::Again};
+  stepOntoGoal(rig);
+  ASSERT_EQ(rig.host.summaries.size(), 1u);
+  EXPECT_EQ(rig.host.summaries[0].scoreText, "125");
+  EXPECT_FALSE(rig.game.BonusCollected());
+
+  rig.setBoard({"WGGGGGGG", "GGGGGGGG", "GGGGGGGG", "GGGGGGGG", "GGGGGGGG", "XGGGGGGG"});
+  rig.putThing(1, 1);
+  rig.host.sounds.clear();
+  rig.game.SendThing(CellToIndex(2, 1));
+  rig.runWalk();
+  EXPECT_EQ(rig.host.sounds, std::vector<SoundIndex>{SoundIndex::MoveThing});
+}
+
+TEST(Scoring, FourSlidesThenSixNewTilesToTheGoal) {
+  Rig rig;
+  rig.prepared({"XAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AAAAAAAA", "AWGGGGGA"}, {2, 6});
+  for (int i = 0; i < 2; ++i) {
+    rig.game.SlideTile(CellToIndex(2, 1));
+    rig.game.SlideTile(CellToIndex(1, 1));
+  }
+  EXPECT_EQ(rig.game.Score(), 80);
+  // Five straights and the goal: six tiles visited for the first time.
+  rig.game.SendThing(CellToIndex(8, 6));
+  rig.runWalk();
+  ASSERT_EQ(rig.host.summaries.size(), 1u);
+  EXPECT_EQ(rig.host.summaries[0].scoreText, "110");
+  EXPECT_EQ(rig.host.summaries[0].rating, "Above Average");
+}
+
 TEST(CheckLevelEnd, NextAgainAndTheLastLevel) {
   Rig rig;
   nearGoal(rig, 24);
@@ -75,6 +125,12 @@ TEST(CheckLevelEnd, NextAgainAndTheLastLevel) {
   EXPECT_EQ(rig.game.CurrentLevel(), 25);
   EXPECT_EQ(rig.game.Score(), 100);
   EXPECT_EQ(rig.game.ThingCol(), 1);
+
+  nearGoal(rig, 25);
+  rig.host.endChoices = {EndChoice::Jump};
+  rig.host.jumpChoices = {2};
+  stepOntoGoal(rig);
+  EXPECT_EQ(rig.game.CurrentLevel(), 2);
 }
 
 TEST(CheckLevelEnd, QuitShutsDownOnTheLevelJustWon) {
@@ -112,7 +168,7 @@ TEST(CheckLevelEnd, ClosedWithoutChoiceThenTheNextShiftEndsItAgain) {
   rig.setBoard({"WGGGGGGG", "GGGGGGGG", "GGGGGGGG", "GGGGGGGG", "GGGGGGGX", "GGGGGGGW"});
   rig.putThing(8, 6);
   ASSERT_TRUE(rig.game.CheckLevelEnd());
-  // Sliding row 6 leaves the Thing on the goal through the first shift.
+  // A slide in another row leaves the Thing on the goal, so its first shift ends the level again.
   rig.game.SlideTile(CellToIndex(1, 5));
   ASSERT_EQ(rig.host.summaries.size(), 2u);
   EXPECT_EQ(rig.host.summaries[1].scoreText, "95");

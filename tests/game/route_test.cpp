@@ -67,7 +67,6 @@ TEST(PruneCell, SidesFacingTheEdgeOrNoPartnerGo) {
 
 TEST(PruneOpenings, OneSweepLeavesEverySideFacingItsPartner) {
   RecordingTrap trap;
-  testing::ScriptedRandom unused;
   SeededRandom random(99);
   for (int round = 0; round < 300; ++round) {
     BoardGrid board;
@@ -116,6 +115,7 @@ TEST(FindRoute, WorkedExampleRestartsAfterTheDeadEnd) {
   ASSERT_TRUE(FindRoute(openings, {1, 1}, {3, 2}, path));
   EXPECT_EQ(path, "rdr");
   EXPECT_EQ(openings(3, 1).str(), "x") << "the dead end is marked";
+  EXPECT_EQ(openings(2, 1).str(), "DL") << "its way into the dead end was taken away";
 }
 
 TEST(FindRoute, StraightRunAlongTheTopRow) {
@@ -139,7 +139,8 @@ TEST(FindRoute, FallsBackToUpDownLeftRight) {
   std::string path;
   ASSERT_TRUE(FindRoute(openings, {2, 3}, {3, 3}, path));
   EXPECT_EQ(path, "urd");
-  // Target below-right; no "r", no "d": the first of u, d, l, r present ("l").
+  // Target straight below but no "d": the fallback takes "u" into a dead end,
+  // then, after the restart, "l" and on round.
   openings = pruned({{{3, 3}, "ul"}, {{3, 2}, "d"}, {{2, 3}, "rd"}, {{2, 4}, "ur"}, {{3, 4}, "l"}});
   path.clear();
   ASSERT_TRUE(FindRoute(openings, {3, 3}, {3, 4}, path));
@@ -179,6 +180,23 @@ TEST(FindRoute, OwnCellOnlyThroughALoop) {
   EXPECT_EQ(route(ring, {2, 2}, {2, 2}), "drul");
   // A straight there and back is no loop: the search gives up.
   EXPECT_EQ(route(pruned({{{2, 2}, "r"}, {{3, 2}, "lr"}, {{4, 2}, "l"}}), {2, 2}, {2, 2}), "none");
+}
+
+TEST(FindRoute, ComingBackIntoTheThingsCellWithEverySideUsedGivesUp) {
+  // The walk circles back into its own start through the second side before
+  // it tries the branch down column 1 that would lead to the target.
+  OpeningsGrid openings = pruned({{{1, 1}, "dr"},
+                                  {{2, 1}, "ld"},
+                                  {{2, 2}, "ul"},
+                                  {{1, 2}, "udr"},
+                                  {{1, 3}, "ur"},
+                                  {{2, 3}, "lr"},
+                                  {{3, 3}, "lr"},
+                                  {{4, 3}, "lu"},
+                                  {{4, 2}, "d"}});
+  EXPECT_EQ(route(openings, {1, 1}, {4, 2}), "none");
+  // From the next cell down the same loop is walked, and the branch is found after it.
+  EXPECT_EQ(route(openings, {1, 2}, {4, 2}), "rulddrrru");
 }
 
 TEST(FindRoute, UnprunedSideFacingTheEdgeIsNeverWalked) {

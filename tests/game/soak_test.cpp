@@ -55,13 +55,15 @@ TEST(Soak, RandomClicksAndTicksKeepEveryInvariant) {
   SCOPED_TRACE("seed " + std::to_string(seed) + " (set GORBIX_SOAK_SEED to replay)");
   std::mt19937_64 dice(seed);
 
-  testing::Rig rig;
-  rig.view.recordCells = false;
+  testing::RecordingView view;
+  testing::ScriptedHost host;
+  testing::RecordingTrap trap;
   SeededRandom random(seed);
-  Game game(rig.view, rig.host, random, rig.trap);
+  Game game(view, host, random, trap);
+  view.recordCells = false;
   game.StartLevel(1);
   auto counts = tileCounts(game);
-  rig.view.events.clear();
+  view.events.clear();
 
   constexpr int kActions = 150000;
   int walks = 0;
@@ -70,12 +72,12 @@ TEST(Soak, RandomClicksAndTicksKeepEveryInvariant) {
     const int roll = static_cast<int>(dice() % 100);
     // Choices for a level end this action may reach.
     const EndChoice choices[] = {EndChoice::None, EndChoice::Again, EndChoice::Next, EndChoice::Jump};
-    rig.host.endChoices = {choices[dice() % 4]};
-    if (game.CurrentLevel() == kLevels && rig.host.endChoices.front() == EndChoice::Next) {
-      rig.host.endChoices = {EndChoice::Again};
+    host.endChoices = {choices[dice() % 4]};
+    if (game.CurrentLevel() == kLevels && host.endChoices.front() == EndChoice::Next) {
+      host.endChoices = {EndChoice::Again};
     }
-    rig.host.jumpChoices = {static_cast<std::int16_t>(dice() % (kLevels + 1))};
-    const std::size_t summariesBefore = rig.host.summaries.size();
+    host.jumpChoices = {static_cast<std::int16_t>(dice() % (kLevels + 1))};
+    const std::size_t summariesBefore = host.summaries.size();
 
     if (roll < 45) {
       game.imgTile_MouseUp(static_cast<int>(dice() % kCells), MouseButton::Left);
@@ -98,10 +100,10 @@ TEST(Soak, RandomClicksAndTicksKeepEveryInvariant) {
       game.StartLevel(static_cast<std::int16_t>(dice() % kLevels + 1));
     }
 
-    if (rig.host.summaries.size() != summariesBefore) ++wins;
+    if (host.summaries.size() != summariesBefore) ++wins;
     bool dealt = false;
-    for (const std::string& event : rig.view.events) dealt = dealt || event.starts_with("level ");
-    rig.view.events.clear();
+    for (const std::string& event : view.events) dealt = dealt || event.starts_with("level ");
+    view.events.clear();
     if (dealt) {
       counts = tileCounts(game);
     }
@@ -124,7 +126,7 @@ TEST(Soak, RandomClicksAndTicksKeepEveryInvariant) {
   }
   RecordProperty("walks", walks);
   RecordProperty("wins", wins);
-  EXPECT_TRUE(rig.trap.reports.empty());
+  EXPECT_TRUE(trap.reports.empty());
   // The run must really exercise walks and level ends, or it proves little.
   EXPECT_GT(walks, 1000);
   EXPECT_GT(wins, 10);
