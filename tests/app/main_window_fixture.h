@@ -1,5 +1,6 @@
 // A main window with fake sound players, a seeded deal, and modal dialogs
-// answered in place instead of waiting for a user.
+// answered in place instead of waiting for a user; and a fixture that has
+// it loaded, its players opened and their logs emptied.
 #pragma once
 
 #include <functional>
@@ -7,6 +8,9 @@
 #include <vector>
 
 #include <QDialog>
+#include <QTest>
+
+#include <gtest/gtest.h>
 
 #include "app/frm_main.h"
 #include "fake_sounds.h"
@@ -42,6 +46,57 @@ class TestMain : public frmMain {
   void soundSwitchChanged(bool on) override { soundSwitchWrites.push_back(on); }
   BestScores loadBestScores() override { return storedBest; }
   std::int16_t loadLastLevel() override { return storedLevel; }
+};
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    window.Form_Load();
+    for (auto* backend : sounds.made) backend->finishLoad(true);
+    QCoreApplication::sendPostedEvents();
+    for (auto& log : sounds.logs) log.clear();
+  }
+
+  Game& game() { return window.game(); }
+  const MainControls& ui() { return window.controls(); }
+  ClickImage* tile(int col, int row) { return ui().imgTile[static_cast<std::size_t>(CellToIndex(col, row))]; }
+  QImage picture(int col, int row) { return tile(col, row)->pixmap().toImage(); }
+  std::vector<std::string>& soundLog(SoundIndex n) { return sounds.logs[static_cast<std::size_t>(n)]; }
+
+  Cell hole() {
+    for (int row = 1; row <= kRows; ++row) {
+      for (int col = 1; col <= kCols; ++col) {
+        if (game().Board(col, row) == kHole) return {static_cast<std::int16_t>(col), static_cast<std::int16_t>(row)};
+      }
+    }
+    ADD_FAILURE() << "no hole on the board";
+    return {};
+  }
+  // A tile beside the hole in its row: a left click on it always slides.
+  int besideHole(const Cell& h) const { return h.col > 1 ? h.col - 1 : h.col + 1; }
+
+  void tick() {
+    ASSERT_TRUE(window.tmrMoveThing().isActive());
+    QMetaObject::invokeMethod(&window.tmrMoveThing(), "timeout");
+  }
+
+  // Lays a straight left-right track from (fromCol, row) to (toCol, row),
+  // the first cell already visited, and stands the Thing on it.
+  void layTrack(int fromCol, int toCol, int row) {
+    game().SetCell(kTakenBonus, fromCol, row);
+    for (int col = fromCol + 1; col <= toCol; ++col) game().SetCell('G', col, row);
+    game().PlaceThing(fromCol, row);
+  }
+
+  // Slides the tile beside the hole in its row: costs 5.
+  void slideOnce() {
+    const Cell h = hole();
+    QTest::mouseClick(tile(besideHole(h), h.row), Qt::LeftButton);
+  }
+
+  CountingTrap trap;
+  FakeSounds sounds;
+  TestMain window{trap, sounds};
 };
 
 }  // namespace gorbix::testing
