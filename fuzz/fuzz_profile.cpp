@@ -43,15 +43,19 @@ class CountingSink final : public gorbix::MessageSink {
 class MemoryFileSystem final : public gorbix::FileSystem {
  public:
   gorbix::FileRead read(const std::string&, std::size_t limit) override {
-    if (!exists) return {gorbix::FileRead::kMissing, {}};
-    if (bytes.size() > limit) return {gorbix::FileRead::kTooLarge, bytes.substr(0, limit)};
-    return {gorbix::FileRead::kOk, bytes};
+    if (!exists) return {gorbix::FileRead::kMissing, {}, {}};
+    if (bytes.size() > limit) return {gorbix::FileRead::kTooLarge, bytes.substr(0, limit), {}};
+    return {gorbix::FileRead::kOk, bytes, {}};
   }
-  bool replace(const std::string&, std::string_view newBytes) override {
-    bytes = newBytes;
+  std::error_code update(const std::string& path, const gorbix::FileEdit& edit) override {
+    const gorbix::FileRead current = read(path, gorbix::kMaxProfileBytes);
+    const auto newBytes = edit(current);
+    if (!newBytes) return {};
+    if (current.status == gorbix::FileRead::kTooLarge) return std::make_error_code(std::errc::file_too_large);
+    bytes = *newBytes;
     exists = true;
     ++writes;
-    return true;
+    return {};
   }
   std::string bytes;
   bool exists = false;

@@ -1,48 +1,143 @@
 #include "settings/file_system.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
+#include <ctime>
 #include <filesystem>
-#include <system_error>
+#include <random>
+#include <thread>
 
 namespace gorbix {
 
 namespace {
 
-namespace fs = std::filesystem;
+std::error_code lastError() { return {errno, std::generic_category()}; }
+std::error_code errorOf(std::errc e) { return std::make_error_code(e); }
 
-// Closes the descriptor and removes the temporary file unless released.
-class TempFile {
+// Closes a descriptor when it goes out of scope.
+class Descriptor {
  public:
-  TempFile(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
-  TempFile(const TempFile&) = delete;
-  TempFile& operator=(const TempFile&) = delete;
-  ~TempFile() {
+  explicit Descriptor(int fd = -1) : fd_(fd) {}
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  ~Descriptor() {
     if (fd_ >= 0) ::close(fd_);
-    if (!path_.empty()) ::unlink(path_.c_str());
   }
-  int fd() const { return fd_; }
-  const std::string& path() const { return path_; }
+  int get() const { return fd_; }
+  bool valid() const { return fd_ >= 0; }
+  void reset(int fd) {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = fd;
+  }
+  // Closes now and says whether the data reached the file system; some
+  // report a failed write only here.
   bool close() {
     const int fd = fd_;
     fd_ = -1;
     return ::close(fd) == 0;
   }
-  void release() { path_.clear(); }
 
  private:
   int fd_;
-  std::string path_;
 };
+
+// The folder part of a path, with its final separator ("" for a bare name,
+// which lives in the current folder), and the name after it.
+std::string folderOf(const std::string& path) { return path.substr(0, path.rfind('/') + 1); }
+std::string nameOf(const std::string& path) { return path.substr(path.rfind('/') + 1); }
+
+std::error_code readLink(const std::string& path, std::string& target) {
+  std::string buffer(256, '\0');
+  for (;;) {
+    const ssize_t n = ::readlink(path.c_str(), buffer.data(), buffer.size());
+    if (n < 0) return lastError();
+    if (static_cast<std::size_t>(n) < buffer.size()) {
+      target.assign(buffer.data(), static_cast<std::size_t>(n));
+      return {};
+    }
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+// The file a write really goes to: the end of a chain of symbolic links,
+// which need not exist yet, so the link the user made stays a link.
+std::error_code resolveTarget(const std::string& path, std::string& target) {
+  target = path;
+  for (int hop = 0; hop < 40; ++hop) {
+    struct stat info {};
+    if (::lstat(target.c_str(), &info) != 0) return errno == ENOENT ? std::error_code() : lastError();
+    if (!S_ISLNK(info.st_mode)) return {};
+    std::string link;
+    if (const auto error = readLink(target, link)) return error;
+    if (link.empty()) return errorOf(std::errc::no_such_file_or_directory);
+    target = link.front() == '/' ? link : folderOf(target) + link;
+  }
+  return errorOf(std::errc::too_many_symbolic_link_levels);
+}
+
+FileRead readOpen(int fd, std::size_t limit) {
+  FileRead result;
+  struct stat info {};
+  if (::fstat(fd, &info) != 0) {
+    result.status = FileRead::kFailed;
+    result.error = lastError();
+    return result;
+  }
+  if (!S_ISREG(info.st_mode)) {
+    result.status = FileRead::kFailed;
+    result.error = errorOf(S_ISDIR(info.st_mode) ? std::errc::is_a_directory : std::errc::invalid_argument);
+    return result;
+  }
+  result.status = FileRead::kOk;
+  char buffer[64 * 1024];
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      result.status = FileRead::kFailed;
+      result.error = lastError();
+      result.bytes.clear();
+      return result;
+    }
+    if (n == 0) break;
+    const auto room = limit - result.bytes.size();
+    if (static_cast<std::size_t>(n) > room) {
+      result.bytes.append(buffer, room);
+      result.status = FileRead::kTooLarge;
+      break;
+    }
+    result.bytes.append(buffer, static_cast<std::size_t>(n));
+  }
+  return result;
+}
+
+// Non-blocking, so a FIFO put in the file's place cannot hang the program.
+FileRead readAt(int folder, const std::string& name, std::size_t limit) {
+  const Descriptor fd(::openat(folder, name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  if (!fd.valid()) {
+    FileRead result;
+    result.error = lastError();
+    result.status = (errno == ENOENT || errno == ENOTDIR) ? FileRead::kMissing : FileRead::kFailed;
+    return result;
+  }
+  return readOpen(fd.get(), limit);
+}
 
 bool writeAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t n = ::write(fd, bytes.data(), bytes.size());
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
+    if (n < 0) return false;
+    if (n == 0) {
+      errno = EIO;
+      return false;
+    }
     bytes.remove_prefix(static_cast<std::size_t>(n));
   }
   return true;
@@ -55,16 +150,96 @@ mode_t newFileMode() {
   return 0666 & ~mask;
 }
 
-// The file a write really goes to: through a symbolic link to its target,
-// so the link the user made stays a link.
-bool resolveTarget(const std::string& path, fs::path& target) {
-  std::error_code ec;
-  target = path;
-  if (fs::is_symlink(fs::symlink_status(target, ec))) {
-    target = fs::weakly_canonical(target, ec);
-    if (ec) return false;
+// Temporary files are named "." + the file's name + "." + this many letters.
+constexpr std::size_t kTempLetters = 6;
+
+std::string tempName(const std::string& name) {
+  static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+  static thread_local std::minstd_rand draw(std::random_device{}());
+  std::string result = "." + name + ".";
+  for (std::size_t i = 0; i < kTempLetters; ++i) result += kLetters[draw() % (sizeof kLetters - 1)];
+  return result;
+}
+
+bool isTempName(const std::string& candidate, const std::string& name) {
+  const std::string head = "." + name + ".";
+  return candidate.size() == head.size() + kTempLetters && candidate.starts_with(head);
+}
+
+// Takes the folder's lock, waiting a little for another copy of the game
+// to finish its save. A copy that holds it for longer (stopped, or stuck on
+// a dead network share) must not hang this one: then it goes on unlocked.
+bool lockFolder(int folder) {
+  using namespace std::chrono;
+  const auto giveUp = steady_clock::now() + seconds(2);
+  for (;;) {
+    if (::flock(folder, LOCK_EX | LOCK_NB) == 0) return true;
+    if (errno != EWOULDBLOCK && errno != EINTR) return false;
+    if (steady_clock::now() >= giveUp) return false;
+    std::this_thread::sleep_for(milliseconds(5));
   }
-  return true;
+}
+
+// Under the lock no other update is under way, so any temporary file of
+// ours in the folder was left by one that was interrupted.
+void removeStaleTemps(int folder, const std::string& name) {
+  const int copy = ::dup(folder);
+  if (copy < 0) return;
+  DIR* entries = ::fdopendir(copy);
+  if (entries == nullptr) {
+    ::close(copy);
+    return;
+  }
+  while (const dirent* entry = ::readdir(entries)) {
+    if (isTempName(entry->d_name, name)) ::unlinkat(folder, entry->d_name, 0);
+  }
+  ::closedir(entries);
+}
+
+std::error_code openFolder(const std::string& folder, Descriptor& fd) {
+  const std::string path = folder.empty() ? "." : folder;
+  int opened = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (opened < 0 && errno == ENOENT) {
+    std::error_code ec;
+    std::filesystem::create_directories(path, ec);
+    if (ec) return ec;
+    opened = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  }
+  if (opened < 0) return lastError();
+  fd.reset(opened);
+  return {};
+}
+
+// Who the new file belongs to and how it may be used.
+struct FileAttributes {
+  mode_t mode = 0;
+  uid_t owner = static_cast<uid_t>(-1);
+  gid_t group = static_cast<gid_t>(-1);
+};
+
+FileAttributes attributesFor(int folder, const struct stat* old) {
+  FileAttributes attributes;
+  if (old != nullptr) {
+    attributes.mode = old->st_mode & 07777;
+    attributes.owner = old->st_uid;
+    attributes.group = old->st_gid;
+    return attributes;
+  }
+  attributes.mode = newFileMode();
+  struct stat info {};
+  if (::geteuid() == 0 && ::fstat(folder, &info) == 0) {
+    attributes.owner = info.st_uid;
+    attributes.group = info.st_gid;
+  }
+  return attributes;
+}
+
+void applyOwner(int fd, const FileAttributes& attributes) {
+  if (attributes.owner == static_cast<uid_t>(-1)) return;
+  // Only root may give a file away; anyone may keep a group they are in.
+  if (::fchown(fd, attributes.owner, attributes.group) != 0) {
+    [[maybe_unused]] const int kept = ::fchown(fd, static_cast<uid_t>(-1), attributes.group);
+  }
 }
 
 }  // namespace
@@ -72,79 +247,82 @@ bool resolveTarget(const std::string& path, fs::path& target) {
 PosixFileSystem::PosixFileSystem(FaultHook faultHook) : faultHook_(std::move(faultHook)) {}
 
 FileRead PosixFileSystem::read(const std::string& path, std::size_t limit) {
-  FileRead result;
-  // Non-blocking, so a FIFO put in the file's place cannot hang the program.
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) {
-    result.status = (errno == ENOENT || errno == ENOTDIR) ? FileRead::kMissing : FileRead::kFailed;
-    return result;
-  }
-  struct stat info {};
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    ::close(fd);
-    result.status = FileRead::kFailed;
-    return result;
-  }
-  result.status = FileRead::kOk;
-  char buffer[64 * 1024];
-  for (;;) {
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      result.status = FileRead::kFailed;
-      break;
-    }
-    if (n == 0) break;
-    const auto room = limit - result.bytes.size();
-    if (static_cast<std::size_t>(n) > room) {
-      result.bytes.append(buffer, room);
-      result.status = FileRead::kTooLarge;
-      break;
-    }
-    result.bytes.append(buffer, static_cast<std::size_t>(n));
-  }
-  ::close(fd);
-  if (result.status == FileRead::kFailed) result.bytes.clear();
-  return result;
+  if (path.empty()) return {};
+  return readAt(AT_FDCWD, path, limit);
 }
 
-bool PosixFileSystem::replace(const std::string& path, std::string_view bytes) {
-  fs::path target;
-  if (path.empty() || !resolveTarget(path, target)) return false;
-  fs::path folder = target.parent_path();
-  if (folder.empty()) folder = ".";
-  std::error_code ec;
-  if (!fs::is_directory(folder, ec)) {
-    fs::create_directories(folder, ec);
-    if (ec) return false;
-  }
+std::error_code PosixFileSystem::update(const std::string& path, const FileEdit& edit) {
+  if (path.empty() || path.back() == '/') return errorOf(std::errc::invalid_argument);
+  std::string target;
+  if (const auto error = resolveTarget(path, target)) return error;
+  const std::string name = nameOf(target);
+  Descriptor folder;
+  if (const auto error = openFolder(folderOf(target), folder)) return error;
+  const bool locked = lockFolder(folder.get());
+  if (const auto error = fault(WriteStep::kLocked)) return error;
+  if (locked) removeStaleTemps(folder.get(), name);
 
-  mode_t mode = newFileMode();
+  const FileRead current = readAt(folder.get(), name, kMaxProfileBytes);
+  if (current.status == FileRead::kFailed) return current.error;
+  const std::optional<std::string> bytes = edit(current);
+  if (!bytes) return {};
+  // A file we cannot read whole is never rewritten: that would lose its rest.
+  if (current.status == FileRead::kTooLarge) return errorOf(std::errc::file_too_large);
+
   struct stat old {};
-  if (::stat(target.c_str(), &old) == 0) {
-    // Renaming would get round a file the user has made read-only.
-    if (!S_ISREG(old.st_mode) || ::access(target.c_str(), W_OK) != 0) return false;
-    mode = old.st_mode & 07777;
-  }
+  const bool exists = ::fstatat(folder.get(), name.c_str(), &old, 0) == 0;
+  // Renaming would get round a file the user has made read-only.
+  if (exists && ::faccessat(folder.get(), name.c_str(), W_OK, 0) != 0) return lastError();
+  const FileAttributes attributes = attributesFor(folder.get(), exists ? &old : nullptr);
 
-  std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-  const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
-  if (fd < 0) return false;
-  TempFile temp(fd, pattern);
-  if (!goOn(WriteStep::kTempCreated)) return false;
-  if (!writeAll(temp.fd(), bytes) || !goOn(WriteStep::kDataWritten)) return false;
-  if (::fchmod(temp.fd(), mode) != 0 || ::fsync(temp.fd()) != 0 || !goOn(WriteStep::kSynced)) return false;
-  if (!temp.close()) return false;
-  if (::rename(temp.path().c_str(), target.c_str()) != 0) return false;
-  temp.release();
+  // Without a name until it is linked in, a temporary file cannot outlive a
+  // crash; file systems without that fall back to a named one.
+  Descriptor temp(::openat(folder.get(), ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, attributes.mode));
+  std::string tempPath;
+  if (!temp.valid()) {
+    for (int attempt = 0; attempt < 100 && !temp.valid(); ++attempt) {
+      tempPath = tempName(name);
+      temp.reset(::openat(folder.get(), tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, attributes.mode));
+      if (!temp.valid() && errno != EEXIST) break;
+    }
+    if (!temp.valid()) return lastError();
+  }
+  struct Unlinker {
+    int folder;
+    std::string& name;
+    ~Unlinker() {
+      if (!name.empty()) ::unlinkat(folder, name.c_str(), 0);
+    }
+  } removeTemp{folder.get(), tempPath};
+
+  if (const auto error = fault(WriteStep::kTempCreated)) return error;
+  if (!writeAll(temp.get(), *bytes)) return lastError();
+  if (const auto error = fault(WriteStep::kDataWritten)) return error;
+  applyOwner(temp.get(), attributes);
+  // fchmod after fchown: a change of owner clears the set-id bits.
+  if (::fchmod(temp.get(), attributes.mode) != 0 || ::fsync(temp.get()) != 0) return lastError();
+  if (const auto error = fault(WriteStep::kSynced)) return error;
+
+  if (tempPath.empty()) {
+    const std::string self = "/proc/self/fd/" + std::to_string(temp.get());
+    for (int attempt = 0; attempt < 100 && tempPath.empty(); ++attempt) {
+      const std::string candidate = tempName(name);
+      if (::linkat(AT_FDCWD, self.c_str(), folder.get(), candidate.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+        tempPath = candidate;
+      } else if (errno != EEXIST) {
+        return lastError();
+      }
+    }
+    if (tempPath.empty()) return errorOf(std::errc::file_exists);
+  }
+  if (!temp.close()) return lastError();
+  if (const auto error = fault(WriteStep::kNamed)) return error;
+  if (::renameat(folder.get(), tempPath.c_str(), folder.get(), name.c_str()) != 0) return lastError();
+  tempPath.clear();
 
   // Make the rename itself durable; the new file is in place either way.
-  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir >= 0) {
-    ::fsync(dir);
-    ::close(dir);
-  }
-  return true;
+  ::fsync(folder.get());
+  return {};
 }
 
 }  // namespace gorbix

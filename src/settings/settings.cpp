@@ -33,24 +33,55 @@ int leadingInt(std::string_view text, int def) {
   return static_cast<int>(value);
 }
 
+// A file cut at the read cap ends in half a line: half a value is no value.
+std::string_view wholeLines(const FileRead& content) {
+  std::string_view bytes = content.bytes;
+  if (content.status == FileRead::kTooLarge) {
+    const auto lastBreak = bytes.rfind('\n');
+    bytes = bytes.substr(0, lastBreak == std::string_view::npos ? 0 : lastBreak + 1);
+  }
+  return bytes;
+}
+
 }  // namespace
+
+std::int16_t IniInt(const ProfileDocument& doc, std::string_view section, std::string_view key, std::int16_t def) {
+  const auto value = doc.Find(section, key);
+  // A key with nothing after "=" has no number at all, not the number 0.
+  if (!value || value->empty()) return def;
+  const auto answer = static_cast<std::int16_t>(leadingInt(*value, kMissingInt));
+  return answer == kMissingInt ? def : answer;
+}
 
 Settings::Settings(ErrorTrap& trap, MessageSink& messages) : Settings(trap, messages, ownFiles_) {}
 
 Settings::Settings(ErrorTrap& trap, MessageSink& messages, FileSystem& files)
     : trap_(trap), messages_(messages), files_(files) {}
 
+std::optional<std::string> Settings::seedBytes(const std::string& file) {
+  const auto seed = seeds_.find(file);
+  if (seed == seeds_.end()) return std::nullopt;
+  FileRead content = files_.read(seed->second, kMaxProfileBytes);
+  if (content.status == FileRead::kMissing || content.status == FileRead::kFailed) return std::nullopt;
+  return std::string(wholeLines(content));
+}
+
+std::optional<ProfileDocument> Settings::readDocument(const std::string& file) {
+  if (file.empty()) return std::nullopt;
+  const FileRead content = files_.read(file, kMaxProfileBytes);
+  if (content.status == FileRead::kMissing) {
+    if (auto seed = seedBytes(file)) return ProfileDocument::Parse(*seed);
+    return std::nullopt;
+  }
+  if (content.status == FileRead::kFailed) return std::nullopt;
+  return ProfileDocument::Parse(wholeLines(content));
+}
+
 std::optional<std::string> Settings::readValue(const std::string& file, std::string_view section,
                                                std::string_view key) {
-  if (file.empty()) return std::nullopt;
-  FileRead content = files_.read(file, kMaxProfileBytes);
-  if (content.status == FileRead::kMissing || content.status == FileRead::kFailed) return std::nullopt;
-  if (content.status == FileRead::kTooLarge) {
-    // The last line was cut at the cap: half a value is no value.
-    const auto lastBreak = content.bytes.rfind('\n');
-    content.bytes.resize(lastBreak == std::string::npos ? 0 : lastBreak + 1);
-  }
-  return ProfileDocument::Parse(content.bytes).Find(section, key);
+  const auto doc = readDocument(file);
+  if (!doc) return std::nullopt;
+  return doc->Find(section, key);
 }
 
 std::size_t Settings::readString(const std::string& file, std::string_view section, std::string_view key,
@@ -62,23 +93,42 @@ std::size_t Settings::readString(const std::string& file, std::string_view secti
 }
 
 int Settings::readInt(const std::string& file, std::string_view section, std::string_view key, int def) {
-  const auto value = readValue(file, section, key);
-  // A key with nothing after "=" has no number at all, not the number 0.
-  if (!value || value->empty()) return def;
-  return leadingInt(*value, def);
+  const auto doc = readDocument(file);
+  if (!doc) return def;
+  return IniInt(*doc, section, key, static_cast<std::int16_t>(def));
 }
 
-bool Settings::writeString(const std::string& file, std::string_view section, std::string_view key,
-                           std::string_view value) {
-  if (file.empty()) return false;
-  const FileRead old = files_.read(file, kMaxProfileBytes);
-  // A file we cannot read whole is never rewritten: that would lose its rest.
-  if (old.status == FileRead::kFailed || old.status == FileRead::kTooLarge) return false;
-  ProfileDocument doc = ProfileDocument::Parse(old.bytes);
-  if (!doc.Set(section, key, value)) return false;
-  std::string text = doc.Text();
-  if (old.status == FileRead::kOk && text == old.bytes) return true;
-  return files_.replace(file, text);
+std::error_code Settings::write(const std::string& file, const DocumentEdit& edit) {
+  if (file.empty()) return std::make_error_code(std::errc::invalid_argument);
+  bool refused = false;
+  const std::error_code error = files_.update(file, [&](const FileRead& current) -> std::optional<std::string> {
+    std::string base(wholeLines(current));
+    if (current.status == FileRead::kMissing) {
+      if (auto seed = seedBytes(file)) base = std::move(*seed);
+    }
+    ProfileDocument doc = ProfileDocument::Parse(base);
+    if (!edit(doc)) {
+      refused = true;
+      return std::nullopt;
+    }
+    std::string text = doc.Text();
+    if (text == base) return std::nullopt;
+    return text;
+  });
+  if (refused && !error) return std::make_error_code(std::errc::invalid_argument);
+  return error;
+}
+
+bool Settings::Update(const std::string& File, const DocumentEdit& edit, std::string_view notStored, bool report) {
+  const std::error_code error = write(File, edit);
+  if (!error) return true;
+  if (!report) return false;
+  const std::string shown = File.empty() ? "WIN.INI" : File;
+  std::string text = "Error updating file " + shown;
+  text.append(LineBreak).append(error.message());
+  if (!notStored.empty()) text.append(LineBreak).append(notStored);
+  messages_.showMessage(kProgramTitle, text);
+  return false;
 }
 
 std::string Settings::GetIniStr(std::string_view Section, std::string_view Key, std::string_view Default,
@@ -119,10 +169,10 @@ bool Settings::PutIniStr(std::string_view Section, std::string_view Key, std::st
     trap_.TrapError("UINI-PISTR", nameDetail(Section, Key), false);
     return false;
   }
-  if (writeString(File, Section, Key, Value)) return true;
-  const std::string shown = File.empty() ? "WIN.INI" : File;
-  messages_.showMessage(kProgramTitle, "Error updating file " + shown);
-  return false;
+  const std::string notStored =
+      "Not stored: [" + std::string(Section) + "] " + std::string(Key) + "=" + std::string(Value);
+  return Update(
+      File, [&](ProfileDocument& doc) { return doc.Set(Section, Key, Value); }, notStored);
 }
 
 bool Settings::PutIniInt(std::string_view Section, std::string_view Key, std::int16_t Value,

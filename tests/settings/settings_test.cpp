@@ -109,7 +109,8 @@ TEST_F(SettingsTest, EmptyFileNameReadsDefaultsAndFailsEachWrite) {
   EXPECT_FALSE(ini.PutIniInt("General", "LastLevel", 3, ""));
   ASSERT_EQ(sink.messages.size(), 1u);
   EXPECT_EQ(sink.messages[0].caption, "Gorbix");
-  EXPECT_EQ(sink.messages[0].text, "Error updating file WIN.INI");
+  EXPECT_EQ(testing::Lines(sink.messages[0].text),
+            std::vector<std::string>({"Error updating file WIN.INI", "Invalid argument", "Not stored: [General] LastLevel=3"}));
 }
 
 // A folder in which a new file cannot be made. chmod does not stop root, so
@@ -130,10 +131,12 @@ TEST_F(SettingsTest, EachFailedWriteShowsOneMessageAndTheRestGoOn) {
   EXPECT_FALSE(ini.PutIniInt("General", "LastLevel", 5, path));
   EXPECT_FALSE(ini.PutIniBool("General", "Sounds", true, path));
   ASSERT_EQ(sink.messages.size(), 2u);
-  for (const auto& m : sink.messages) {
-    EXPECT_EQ(m.caption, "Gorbix");
-    EXPECT_EQ(m.text, "Error updating file " + path);
-  }
+  const std::string reason = ::geteuid() == 0 ? "Not a directory" : "Permission denied";
+  EXPECT_EQ(testing::Lines(sink.messages[0].text),
+            std::vector<std::string>({"Error updating file " + path, reason, "Not stored: [General] LastLevel=5"}));
+  EXPECT_EQ(testing::Lines(sink.messages[1].text),
+            std::vector<std::string>({"Error updating file " + path, reason, "Not stored: [General] Sounds=Y"}));
+  for (const auto& m : sink.messages) EXPECT_EQ(m.caption, "Gorbix");
   EXPECT_EQ(ini.GetIniInt("General", "LastLevel", 1, path), 1);
   EXPECT_TRUE(ini.PutIniInt("General", "LastLevel", 5, file));
   EXPECT_EQ(sink.messages.size(), 2u);

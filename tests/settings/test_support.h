@@ -67,6 +67,14 @@ inline std::string ReadBytes(const std::string& path) {
 
 inline bool Exists(const std::string& path) { return std::filesystem::exists(path); }
 
+// The lines of a message.
+inline std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
 struct TrapCall {
   std::string where;
   std::string detail;
