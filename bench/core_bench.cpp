@@ -34,6 +34,8 @@ struct QuietHost final : GameHost {
   }
   std::int16_t showJumpWindow(std::int16_t) override { return 0; }
   void quitGame() override {}
+  void newBestScore(std::int16_t) override {}
+  void allScoresReset() override {}
 };
 
 struct QuietTrap final : ErrorTrap {

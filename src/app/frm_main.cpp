@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QLayout>
 #include <QListWidget>
 #include <QMenuBar>
@@ -72,8 +73,9 @@ frmMain::frmMain(ErrorTrap& trap, std::unique_ptr<RandomSource> random, SoundBac
 frmMain::~frmMain() { tmrMoveThing_.stop(); }
 
 void frmMain::Form_Load() {
-  AppFolder_ = FindAppFolder(QCoreApplication::applicationFilePath().toStdString(),
-                             QDir::currentPath().toStdString(), '/');
+  const QStringList arguments = QCoreApplication::arguments();
+  const std::string argv0 = arguments.isEmpty() ? std::string() : QFile::encodeName(arguments.constFirst()).toStdString();
+  AppFolder_ = FindAppFolder(RunningProgramPath(argv0), CurrentFolder(), '/');
   if (settings_) {
     settings_->open(AppFolder_);
     stored_ = settings_->loadGame();
@@ -95,9 +97,10 @@ void frmMain::Form_Unload() {
   if (unloaded_) return;
   unloaded_ = true;
   tmrMoveThing_.stop();
-  sndFX_.closeAll();
-  savePlacement();
+  // Saved before anything the platform may take its time over, so a sound
+  // system that never lets go cannot cost the player the run.
   saveGame(game_.CurrentLevel(), game_.BestScore());
+  sndFX_.closeAll();
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
@@ -142,12 +145,18 @@ bool frmMain::loadSoundSwitch() { return stored_.sounds; }
 
 std::int16_t frmMain::loadLastLevel() { return stored_.lastLevel; }
 
-void frmMain::savePlacement() {
-  if (settings_) settings_->SaveFormPosn(*this, kMainWindowName);
+void frmMain::saveGame(std::int16_t lastLevel, const BestScores& best) {
+  if (settings_) settings_->saveGame(lastLevel, best, *this);
 }
 
-void frmMain::saveGame(std::int16_t lastLevel, const BestScores& best) {
-  if (settings_) settings_->saveGame(lastLevel, best);
+void frmMain::newBestScore(std::int16_t level) {
+  if (settings_) settings_->newBestScore(level);
+  saveGame(game_.CurrentLevel(), game_.BestScore());
+}
+
+void frmMain::allScoresReset() {
+  if (settings_) settings_->allScoresReset();
+  saveGame(game_.CurrentLevel(), game_.BestScore());
 }
 
 void frmMain::soundSwitchChanged(bool on) {

@@ -35,8 +35,8 @@ class frmMain : public QMainWindow, public GameView, public GameHost {
 
   // Start-up: brings the window into its playing state. Call once, before show().
   void Form_Load();
-  // Shut-down: closes the players and stores what the next run needs. Runs
-  // once, whether the window is closed or the game is quit.
+  // Shut-down: stores what the next run needs, then closes the players.
+  // Runs once, whether the window is closed or the game is quit.
   void Form_Unload();
 
   Game& game() { return game_; }
@@ -64,6 +64,8 @@ class frmMain : public QMainWindow, public GameView, public GameHost {
   EndChoice showEndOfLevel(const EndOfLevelSummary& summary) override;
   std::int16_t showJumpWindow(std::int16_t currentLevel) override;
   void quitGame() override;
+  void newBestScore(std::int16_t level) override;
+  void allScoresReset() override;
 
   // Menu commands and the score list.
   void mnuExit_Click();
@@ -89,8 +91,8 @@ class frmMain : public QMainWindow, public GameView, public GameHost {
   virtual BestScores loadBestScores();
   virtual bool loadSoundSwitch();
   virtual std::int16_t loadLastLevel();
-  // Shut-down steps that store values.
-  virtual void savePlacement();
+  // Stores the window's placement, the level and the best scores in one
+  // go: at shut-down, and whenever a best score changes.
   virtual void saveGame(std::int16_t lastLevel, const BestScores& best);
   // The sound switch was toggled; the place to store it at once.
   virtual void soundSwitchChanged(bool on);

@@ -42,12 +42,21 @@ std::vector<ScreenRect> availableScreens() {
 }  // namespace
 
 StoredSettings::StoredSettings(ErrorTrap& trap, MessageSink& messages, std::string iniFile)
-    : ini_(trap, messages), IniFile_(std::move(iniFile)) {}
+    : ini_(trap, messages), IniFile_(std::move(iniFile)) {
+  if (!IniFile_.empty()) store_.emplace(ini_, IniFile_);
+}
 
 void StoredSettings::open(const std::string& AppFolder) {
   if (!IniFile_.empty()) return;
   const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-  IniFile_ = FindIniFile(AppFolder, (userFolder + QStringLiteral("/gorbix/")).toStdString());
+  const IniFileChoice choice = FindIniFile(AppFolder, (userFolder + QStringLiteral("/gorbix/")).toStdString());
+  IniFile_ = choice.IniFile;
+  if (!choice.seed.empty()) ini_.seedFrom(IniFile_, choice.seed);
+  store_.emplace(ini_, IniFile_);
+}
+
+bool StoredSettings::saveGame(std::int16_t lastLevel, const BestScores& best, const QWidget& mainWindow) {
+  return store_->save(lastLevel, best, FormPosnEntry(geometryOf(mainWindow, kMainWindowName)));
 }
 
 void StoredSettings::LoadFormPosn(QWidget& window, std::string_view name) {

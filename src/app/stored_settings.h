@@ -2,6 +2,7 @@
 // start-up, the sound switch, the windows and shut-down read and write.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,7 +20,9 @@ class StoredSettings {
   StoredSettings(ErrorTrap& trap, MessageSink& messages, std::string iniFile = {});
 
   // Finds gorbix.ini for a program in AppFolder: beside it when that folder
-  // can be written (a portable copy), else in the user's settings folder.
+  // can be written (a portable copy), else in the user's settings folder,
+  // which starts from the file beside the program. An empty AppFolder (the
+  // program's folder is not known) means the user's settings folder.
   void open(const std::string& AppFolder);
   const std::string& IniFile() const { return IniFile_; }
 
@@ -28,13 +31,18 @@ class StoredSettings {
   // Stores the window's placement unless it is minimised or maximised.
   void SaveFormPosn(const QWidget& window, std::string_view name);
 
-  GameSettings loadGame() { return LoadGameSettings(ini_, IniFile_); }
+  GameSettings loadGame() { return store_->load(); }
   void saveSounds(bool on) { SaveSounds(ini_, IniFile_, on); }
-  void saveGame(std::int16_t lastLevel, const BestScores& best) { SaveGameSettings(ini_, IniFile_, lastLevel, best); }
+  void newBestScore(int level) { store_->bestScoreChanged(level); }
+  void allScoresReset() { store_->allScoresReset(); }
+  // One replacement of the file with the main window's placement, the
+  // level played and the best scores this run changed.
+  bool saveGame(std::int16_t lastLevel, const BestScores& best, const QWidget& mainWindow);
 
  private:
   Settings ini_;
   std::string IniFile_;
+  std::optional<GameStore> store_;
 };
 
 }  // namespace gorbix

@@ -207,6 +207,7 @@ bool Game::CheckLevelEnd() {
     view_.scoreLineChanged(CurrentLevel_ - 1, ScoreLine(CurrentLevel_, Score_));
   }
   view_.overallRatingChanged(summary.overallRating);
+  if (summary.newBest) host_.newBestScore(CurrentLevel_);
 
   EndChoice_ = host_.showEndOfLevel(summary);
   switch (EndChoice_) {
@@ -233,6 +234,7 @@ void Game::ResetAllScores() {
     view_.scoreLineChanged(level - 1, ScoreLine(static_cast<std::int16_t>(level), 0));
   }
   view_.overallRatingChanged(OverallRating(BestScore_));
+  host_.allScoresReset();
 }
 
 }  // namespace gorbix

@@ -55,6 +55,10 @@ class GameHost {
   virtual std::int16_t showJumpWindow(std::int16_t currentLevel) = 0;
   // Runs the main window's shut-down, then ends the program.
   virtual void quitGame() = 0;
+  // A new best score of a level, or the reset of all of them, has been set
+  // in BestScore: the moment to store it, before anything else can happen.
+  virtual void newBestScore(std::int16_t level) = 0;
+  virtual void allScoresReset() = 0;
 };
 
 class Game {

@@ -2,6 +2,10 @@
 
 #include <unistd.h>
 
+#include <vector>
+
+#include "support/text.h"
+
 namespace gorbix {
 
 std::string ScoreKey(int level) { return "L" + std::to_string(level); }
@@ -22,26 +26,94 @@ void SaveSounds(Settings& ini, const std::string& IniFile, bool on) {
   ini.PutIniBool(kGeneralSection, kSoundsKey, on, IniFile);
 }
 
-void SaveGameSettings(Settings& ini, const std::string& IniFile, std::int16_t lastLevel, const BestScores& bestScores) {
-  ini.PutIniInt(kGeneralSection, kLastLevelKey, lastLevel, IniFile);
-  for (int level = 1; level <= kLevelCount; ++level) {
-    ini.PutIniInt(kScoresSection, ScoreKey(level), bestScores[static_cast<std::size_t>(level - 1)], IniFile);
+namespace {
+
+std::int16_t storedLevel(std::int16_t level) { return (level >= 1 && level <= kLevelCount) ? level : std::int16_t{1}; }
+std::int16_t storedScore(std::int16_t score) { return score < 0 ? std::int16_t{0} : score; }
+
+std::string joined(const std::vector<std::string>& parts) {
+  std::string text;
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    if (i > 0) text += (i + 1 == parts.size()) ? " and " : ", ";
+    text += parts[i];
   }
+  return text;
 }
 
-std::string IniFileLocation(std::string_view AppFolder, bool appFolderWritable, bool iniBesideProgramWritable,
-                            std::string_view userConfigFolder) {
-  if (appFolderWritable || iniBesideProgramWritable) return std::string(AppFolder) + std::string(kIniFileName);
+}  // namespace
+
+GameStore::GameStore(Settings& ini, std::string IniFile) : ini_(ini), IniFile_(std::move(IniFile)) {}
+
+GameSettings GameStore::load() {
+  readPlacement_ = ini_.GetIniStr(kPosnSizeSection, kMainWindowName, "", IniFile_, false);
+  const GameSettings loaded = LoadGameSettings(ini_, IniFile_);
+  readLevel_ = loaded.lastLevel;
+  scoreChanged_.fill(false);
+  return loaded;
+}
+
+void GameStore::bestScoreChanged(int level) {
+  if (level >= 1 && level <= kLevelCount) scoreChanged_[static_cast<std::size_t>(level - 1)] = true;
+}
+
+void GameStore::allScoresReset() { scoreChanged_.fill(true); }
+
+std::string GameStore::notStored(std::int16_t lastLevel, bool placementChanged) const {
+  std::vector<std::string> parts;
+  if (placementChanged) parts.emplace_back("the window's place");
+  if (lastLevel != readLevel_) parts.push_back("the level played (" + IntStr(lastLevel) + ")");
+  std::vector<std::string> levels;
+  for (int level = 1; level <= kLevelCount; ++level) {
+    if (scoreChanged_[static_cast<std::size_t>(level - 1)]) levels.push_back(IntStr(static_cast<std::int16_t>(level)));
+  }
+  if (levels.size() == static_cast<std::size_t>(kLevelCount)) {
+    parts.emplace_back("the best scores of all levels");
+  } else if (levels.size() == 1) {
+    parts.push_back("the best score of level " + levels.front());
+  } else if (!levels.empty()) {
+    parts.push_back("the best scores of levels " + joined(levels));
+  }
+  if (parts.empty()) return {};
+  return "Not stored: " + joined(parts) + ".";
+}
+
+bool GameStore::save(std::int16_t lastLevel, const BestScores& best, const std::optional<std::string>& placement) {
+  const bool placementChanged = placement && *placement != readPlacement_;
+  const std::string lost = notStored(lastLevel, placementChanged);
+  const bool saved = ini_.Update(
+      IniFile_,
+      [&](ProfileDocument& doc) {
+        if (placementChanged && !doc.Set(kPosnSizeSection, kMainWindowName, *placement)) return false;
+        const std::int16_t level =
+            lastLevel != readLevel_ ? lastLevel : storedLevel(IniInt(doc, kGeneralSection, kLastLevelKey, 1));
+        doc.Set(kGeneralSection, kLastLevelKey, IntStr(level));
+        for (int n = 1; n <= kLevelCount; ++n) {
+          const auto i = static_cast<std::size_t>(n - 1);
+          const std::int16_t score = scoreChanged_[i] ? best[i] : storedScore(IniInt(doc, kScoresSection, ScoreKey(n), 0));
+          doc.Set(kScoresSection, ScoreKey(n), IntStr(score));
+        }
+        return true;
+      },
+      lost, !lost.empty());
+  if (!saved) return false;
+  // What is stored now is this run's starting point for its next save.
+  readLevel_ = lastLevel;
+  if (placementChanged) readPlacement_ = *placement;
+  scoreChanged_.fill(false);
+  return true;
+}
+
+IniFileChoice IniFileLocation(std::string_view AppFolder, bool appFolderWritable, std::string_view userConfigFolder) {
+  const std::string besideProgram = std::string(AppFolder) + std::string(kIniFileName);
+  if (!AppFolder.empty() && appFolderWritable) return {besideProgram, {}};
   std::string folder(userConfigFolder);
   if (!folder.empty() && folder.back() != '/') folder += '/';
-  return folder + std::string(kIniFileName);
+  return {folder + std::string(kIniFileName), AppFolder.empty() ? std::string() : besideProgram};
 }
 
-std::string FindIniFile(std::string_view AppFolder, std::string_view userConfigFolder) {
+IniFileChoice FindIniFile(std::string_view AppFolder, std::string_view userConfigFolder) {
   const std::string folder(AppFolder);
-  const std::string besideProgram = folder + std::string(kIniFileName);
-  return IniFileLocation(AppFolder, ::access(folder.c_str(), W_OK) == 0, ::access(besideProgram.c_str(), W_OK) == 0,
-                         userConfigFolder);
+  return IniFileLocation(AppFolder, !folder.empty() && ::access(folder.c_str(), W_OK) == 0, userConfigFolder);
 }
 
 }  // namespace gorbix

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -41,18 +42,54 @@ GameSettings LoadGameSettings(Settings& ini, const std::string& IniFile);
 // The sound switch, written each time it is toggled.
 void SaveSounds(Settings& ini, const std::string& IniFile, bool on);
 
-// Shut-down: "LastLevel", then "L1".."L25" in order, each its own write, so
-// one that fails does not keep the others from being tried.
-void SaveGameSettings(Settings& ini, const std::string& IniFile, std::int16_t lastLevel, const BestScores& bestScores);
+inline constexpr std::string_view kPosnSizeSection = "PosnSize";
 
-// The settings file's path. Beside the program (AppFolder ends in a
-// separator) when that folder is writable or holds a writable gorbix.ini, as
-// in a portable install; otherwise in userConfigFolder (the per-user folder
-// of this program, created on the first write).
-std::string IniFileLocation(std::string_view AppFolder, bool appFolderWritable, bool iniBesideProgramWritable,
-                            std::string_view userConfigFolder);
+// The game's part of the file as this run sees it: what it read at start-up
+// and what it has changed since. A save reads the file as it is now and
+// writes only this run's changes over it, so a second copy of the game
+// running beside this one never has its new best scores or its reset
+// undone; a value this run did not change keeps what the file holds now, in
+// the form start-up would read it ("L3=abc" goes back as "L3=0").
+class GameStore {
+ public:
+  GameStore(Settings& ini, std::string IniFile);
 
-// IniFileLocation with both questions asked of the file system.
-std::string FindIniFile(std::string_view AppFolder, std::string_view userConfigFolder);
+  // Start-up: LoadGameSettings, and the main window's stored placement.
+  GameSettings load();
+
+  // This run set a level's best score, or all of them.
+  void bestScoreChanged(int level);
+  void allScoresReset();
+
+  // One replacement of the file: the main window's placement (nothing when
+  // minimised or maximised), "LastLevel", then "L1".."L25". A failure is
+  // shown once, naming what of this run was not stored, and the changes are
+  // kept for the next save. Returns whether the file holds them.
+  bool save(std::int16_t lastLevel, const BestScores& best, const std::optional<std::string>& placement);
+
+ private:
+  std::string notStored(std::int16_t lastLevel, bool placementChanged) const;
+
+  Settings& ini_;
+  std::string IniFile_;
+  std::int16_t readLevel_ = 1;
+  std::string readPlacement_;
+  std::array<bool, kLevelCount> scoreChanged_{};
+};
+
+// Where gorbix.ini lives. Beside the program (AppFolder ends in a separator)
+// when that folder can be written, as in a portable copy: a save replaces
+// the file, and that needs the folder. Otherwise, and when the program's
+// folder is not known (AppFolder empty), in userConfigFolder, the per-user
+// folder of this program, created on the first write; it then starts from
+// the gorbix.ini beside the program, if there is one (seed).
+struct IniFileChoice {
+  std::string IniFile;
+  std::string seed;
+};
+IniFileChoice IniFileLocation(std::string_view AppFolder, bool appFolderWritable, std::string_view userConfigFolder);
+
+// IniFileLocation with the question asked of the file system.
+IniFileChoice FindIniFile(std::string_view AppFolder, std::string_view userConfigFolder);
 
 }  // namespace gorbix

@@ -62,11 +62,12 @@ class StoredSettingsTest : public ::testing::Test {
 
   // A main window started on `path` (the folder's gorbix.ini by default).
   std::unique_ptr<SettingsMain> start(std::string path = {}) {
-    settings = std::make_unique<StoredSettings>(trap, messages, path.empty() ? iniPath() : path);
+    // Each window has its own, as each copy of the program does.
+    settings.push_back(std::make_unique<StoredSettings>(trap, messages, path.empty() ? iniPath() : path));
     // Each window opens its own five players.
     sounds.push_back(std::make_unique<FakeSounds>());
     auto window = std::make_unique<SettingsMain>(trap, *sounds.back());
-    window->useSettings(settings.get());
+    window->useSettings(settings.back().get());
     window->Form_Load();
     return window;
   }
@@ -75,7 +76,7 @@ class StoredSettingsTest : public ::testing::Test {
   CountingTrap trap;
   Messages messages;
   std::vector<std::unique_ptr<FakeSounds>> sounds;
-  std::unique_ptr<StoredSettings> settings;
+  std::vector<std::unique_ptr<StoredSettings>> settings;
 };
 
 TEST_F(StoredSettingsTest, FirstRunStartsLevelOneCentredAndWritesNothing) {
@@ -138,18 +139,78 @@ TEST_F(StoredSettingsTest, SoundSwitchIsWrittenAtEachToggle) {
   EXPECT_FALSE(quiet->menus().mnuSndFX->isChecked());
 }
 
-TEST_F(StoredSettingsTest, ResetScoresReachTheFileAtExit) {
+// A power cut or a kill must not take a best score with it: each is in the
+// file before the end-of-level dialog opens, and a reset as soon as it is
+// answered.
+TEST_F(StoredSettingsTest, NewBestScoresAndResetsAreInTheFileWhenTheyHappen) {
   writeIni("[Scores]\nL5=150\nL25=300\n");
   auto window = start();
+  window->game().StartLevel(3);
+  window->game().SetCell(kTakenBonus, 7, 6);
+  window->game().SetCell('G', 8, 6);
+  window->game().PlaceThing(7, 6);
+  QString duringDialog;
+  window->answer = [&](QDialog&) { duringDialog = readIni(); };
+  window->game().SendThing(CellToIndex(8, 6));
+  while (window->tmrMoveThing().isActive()) QMetaObject::invokeMethod(&window->tmrMoveThing(), "timeout");
+  EXPECT_TRUE(duringDialog.contains("L3=105\n")) << duringDialog.toStdString();
+  EXPECT_TRUE(duringDialog.contains("L5=150\n"));
+  EXPECT_TRUE(duringDialog.contains("LastLevel=3\n"));
+
   window->answer = [](QDialog& dialog) {
     auto& box = dynamic_cast<QMessageBox&>(dialog);
     box.button(QMessageBox::Yes)->click();
   };
   window->menus().mnuResetScores->trigger();
-  EXPECT_TRUE(readIni().contains("L5=150")) << "held in memory until shut-down";
-  window->menus().mnuExit->trigger();
-  EXPECT_TRUE(readIni().contains("L5=0\n"));
-  EXPECT_TRUE(readIni().contains("L25=0\n"));
+  const QString afterReset = readIni();
+  for (int level = 1; level <= 25; ++level) EXPECT_TRUE(afterReset.contains(QStringLiteral("L%1=0\n").arg(level)));
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+// Two copies of the game open on one file, as after a double-click too many.
+TEST_F(StoredSettingsTest, ASecondCopyDoesNotUndoWhatTheFirstStored) {
+  writeIni("[General]\nLastLevel=4\n[Scores]\nL5=150\nL25=300\n");
+  auto first = start();
+  auto second = start();
+  first->answer = [](QDialog& dialog) {
+    dynamic_cast<QMessageBox&>(dialog).button(QMessageBox::Yes)->click();
+  };
+  first->menus().mnuResetScores->trigger();
+  first->game().StartLevel(8);
+  first->menus().mnuExit->trigger();
+  second->menus().mnuExit->trigger();
+  const QString text = readIni();
+  EXPECT_TRUE(text.contains("L5=0\n")) << text.toStdString();
+  EXPECT_TRUE(text.contains("L25=0\n"));
+  EXPECT_TRUE(text.contains("LastLevel=8\n")) << "the copy that stayed on its level leaves the other's";
+}
+
+// The players wait on the sound system; the run is stored before they close.
+TEST_F(StoredSettingsTest, ShutDownStoresTheRunBeforeClosingTheSoundPlayers) {
+  class Backend final : public SoundBackend {
+   public:
+    explicit Backend(std::function<void()> onUnload) : onUnload_(std::move(onUnload)) {}
+    void load(const std::string&) override {}
+    void play() override {}
+    void stop() override {}
+    void rewind() override {}
+    void unload() override { onUnload_(); }
+    bool isPlaying() const override { return false; }
+
+   private:
+    std::function<void()> onUnload_;
+  };
+  std::vector<QString> seenAtUnload;
+  StoredSettings stored(trap, messages, iniPath());
+  frmMain window(trap, std::make_unique<SeededRandom>(5), [&] {
+    return std::make_unique<Backend>([&] { seenAtUnload.push_back(readIni()); });
+  });
+  window.useSettings(&stored);
+  window.Form_Load();
+  window.game().StartLevel(6);
+  window.Form_Unload();
+  ASSERT_EQ(seenAtUnload.size(), 5u);
+  for (const QString& text : seenAtUnload) EXPECT_TRUE(text.contains("LastLevel=6\n"));
 }
 
 TEST_F(StoredSettingsTest, DamagedFilesStartWithDefaults) {
@@ -171,7 +232,7 @@ TEST_F(StoredSettingsTest, DamagedFilesStartWithDefaults) {
   EXPECT_EQ(start()->game().CurrentLevel(), 5);
 }
 
-TEST_F(StoredSettingsTest, UnwritableFileGivesOneMessagePerFailedWriteAndGoesOn) {
+TEST_F(StoredSettingsTest, UnwritableFileGivesOneMessagePerFailedSaveAndGoesOn) {
   // A settings file whose folder is a plain file can never be written, even by root.
   QFile blocker(folder.filePath("not-a-folder"));
   ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
@@ -181,9 +242,12 @@ TEST_F(StoredSettingsTest, UnwritableFileGivesOneMessagePerFailedWriteAndGoesOn)
   EXPECT_EQ(window->game().CurrentLevel(), 1);
   window->menus().mnuSndFX->trigger();
   ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0], "Error updating file " + path);
+  EXPECT_EQ(messages.shown[0], "Error updating file " + path + "\nNot a directory\nNot stored: [General] Sounds=N");
+  window->game().StartLevel(2);
   window->Form_Unload();
-  EXPECT_EQ(messages.shown.size(), 1u + 27u) << "placement, last level and 25 scores";
+  ASSERT_EQ(messages.shown.size(), 2u) << "one for the whole shut-down, not one per value";
+  EXPECT_EQ(messages.shown[1], "Error updating file " + path +
+                                   "\nNot a directory\nNot stored: the window's place and the level played (2).");
 }
 
 TEST_F(StoredSettingsTest, WindowsReopenWhereTheyWereLeft) {

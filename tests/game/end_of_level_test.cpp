@@ -49,6 +49,30 @@ TEST(CheckLevelEnd, FirstWinStoresTheBestAndUpdatesListAndRating) {
   EXPECT_EQ(rig.game.ThingCol(), 8) << "no choice: the won level stays on the board";
 }
 
+// A new best is handed over for storing before the dialog opens, so a
+// crash or a kill while it is open cannot lose it; anything else is not.
+TEST(CheckLevelEnd, OnlyANewBestIsStoredAndBeforeTheDialog) {
+  struct Case {
+    std::int16_t best;
+    int extra;  // points on top of the 100 + 5 + 5 the step onto the goal makes
+    std::vector<std::string> stores;
+  };
+  for (const Case& c : {Case{0, 0, {"best 4"}}, Case{109, 0, {"best 4"}}, Case{110, 0, {}}, Case{500, 0, {}},
+                        Case{110, 5, {"best 4"}}}) {
+    Rig rig;
+    BestScores best{};
+    best[3] = c.best;
+    rig.game.setBestScores(best);
+    nearGoal(rig, 4);
+    rig.game.AddScore(5 + c.extra);
+    std::vector<std::string> storedBeforeDialog;
+    rig.host.whileDialogOpen = [&] { storedBeforeDialog = rig.host.stores; };
+    stepOntoGoal(rig);
+    EXPECT_EQ(storedBeforeDialog, c.stores) << c.best << " " << c.extra;
+    EXPECT_EQ(rig.host.stores, c.stores);
+  }
+}
+
 TEST(CheckLevelEnd, EqualScoreStoresNothing) {
   Rig rig;
   rig.game.setBestScores({105});
@@ -200,6 +224,7 @@ TEST(ResetAllScores, ZeroesEveryLineAndTheRating) {
     EXPECT_EQ(rig.game.BestScore()[static_cast<std::size_t>(line)], 0);
   }
   EXPECT_EQ(rig.view.rating, "Beginner Level 1");
+  EXPECT_EQ(rig.host.stores, std::vector<std::string>{"reset"});
 }
 
 }  // namespace

@@ -54,6 +54,8 @@ class ScriptedHost : public GameHost {
   std::deque<std::int16_t> jumpChoices;
   std::vector<std::int16_t> jumpWindowLevels;
   int quits = 0;
+  // "best N" for each new best score of level N, "reset" for each reset.
+  std::vector<std::string> stores;
   // Runs while the end-of-level dialog is "open", to check what holds then.
   std::function<void()> whileDialogOpen;
 
@@ -75,6 +77,8 @@ class ScriptedHost : public GameHost {
     return level;
   }
   void quitGame() override { ++quits; }
+  void newBestScore(std::int16_t level) override { stores.push_back("best " + std::to_string(level)); }
+  void allScoresReset() override { stores.emplace_back("reset"); }
 
   int count(SoundIndex n) const {
     int c = 0;
