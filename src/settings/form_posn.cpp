@@ -1,6 +1,7 @@
 #include "settings/form_posn.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cmath>
 #include <limits>
 
@@ -37,11 +38,33 @@ FormPosition centred(const ScreenRect& screen, const FormGeometry& window) {
   return {screen.left + floorHalf(screen.width - width), std::max(top, screen.top)};
 }
 
-bool titleBarOnScreen(const FormPosition& at, const FormGeometry& window, const ScreenRect& screen) {
-  const int right = at.left + std::max(toPixels(window.width), 1);
-  const int bottom = at.top + std::clamp(toPixels(window.height), 1, kTitleBarHeight);
-  return at.left < screen.left + screen.width && right > screen.left && at.top < screen.top + screen.height &&
-         bottom > screen.top;
+// How far the window must move for its title bar to be usable on screen:
+// kTitleBarGrip pixels of its width (all of it when narrower) and its whole
+// height on the screen.
+struct Move {
+  int dx = 0;
+  int dy = 0;
+  long distance() const { return std::labs(dx) + std::labs(dy); }
+};
+
+Move moveOntoScreen(const FormPosition& at, const FormGeometry& window, const ScreenRect& screen) {
+  const int width = std::max(toPixels(window.width), 1);
+  const int bar = std::clamp(toPixels(window.height), 1, kTitleBarHeight);
+  const int grip = std::min({kTitleBarGrip, width, std::max(screen.width, 1)});
+  const int right = screen.left + screen.width;
+  const int bottom = screen.top + screen.height;
+  Move move;
+  if (at.top < screen.top || bar > screen.height) {
+    move.dy = screen.top - at.top;
+  } else if (at.top + bar > bottom) {
+    move.dy = bottom - bar - at.top;
+  }
+  const int overlap = std::min(at.left + width, right) - std::max(at.left, screen.left);
+  if (overlap < grip) {
+    move.dx = (at.left + width / 2 < screen.left + screen.width / 2) ? screen.left + grip - (at.left + width)
+                                                                     : right - grip - at.left;
+  }
+  return move;
 }
 
 }  // namespace
@@ -61,20 +84,27 @@ FormPosition LoadFormPosn(Settings& ini, const std::string& IniFile, const FormG
     return centred(screens.front(), window);
   }
   const StoredPosition stored = ParseFormPosn(entry);
-  const FormPosition at{toPixels(static_cast<double>(stored.left) / kTwipsPerPixel),
-                        toPixels(static_cast<double>(stored.top) / kTwipsPerPixel)};
-  if (screens.empty() ||
-      std::any_of(screens.begin(), screens.end(), [&](const ScreenRect& s) { return titleBarOnScreen(at, window, s); })) {
-    return at;
+  FormPosition at{toPixels(static_cast<double>(stored.left) / kTwipsPerPixel),
+                  toPixels(static_cast<double>(stored.top) / kTwipsPerPixel)};
+  if (screens.empty()) return at;
+  Move least = moveOntoScreen(at, window, screens.front());
+  for (const ScreenRect& screen : screens) {
+    const Move move = moveOntoScreen(at, window, screen);
+    if (move.distance() < least.distance()) least = move;
   }
-  return centred(screens.front(), window);
+  at.left += least.dx;
+  at.top += least.dy;
+  return at;
+}
+
+std::optional<std::string> FormPosnEntry(const FormGeometry& window) {
+  if (window.minimised || window.maximised) return std::nullopt;
+  return IntStr(toTwips(window.left)) + " " + IntStr(toTwips(window.top)) + " " + IntStr(toTwips(window.width)) +
+         " " + IntStr(toTwips(window.height));
 }
 
 void SaveFormPosn(Settings& ini, const std::string& IniFile, const FormGeometry& window) {
-  if (window.minimised || window.maximised) return;
-  const std::string text = IntStr(toTwips(window.left)) + " " + IntStr(toTwips(window.top)) + " " +
-                           IntStr(toTwips(window.width)) + " " + IntStr(toTwips(window.height));
-  ini.PutIniStr(kPosnSize, window.name, text, IniFile);
+  if (const auto entry = FormPosnEntry(window)) ini.PutIniStr(kPosnSize, window.name, *entry, IniFile);
 }
 
 }  // namespace gorbix

@@ -12,8 +12,10 @@ namespace gorbix {
 
 inline constexpr int kTwipsPerPixel = 15;
 // The strip along a window's top edge that must stay on some screen, so the
-// user can still grab the window by its title bar.
+// user can still grab the window by its title bar: its whole height, and at
+// least this much of its width.
 inline constexpr int kTitleBarHeight = 30;
+inline constexpr int kTitleBarGrip = 48;
 
 // A screen's available area, in device-independent pixels.
 struct ScreenRect {
@@ -51,11 +53,12 @@ StoredPosition ParseFormPosn(std::string entry);
 
 // Where to put the window, its size unchanged. screens[0] is the primary
 // screen. Without an entry the window is centred on it. A stored position
-// is kept as it is, even partly off the screens, as long as part of the
-// title bar strip lies on some screen; otherwise the window is centred, so
-// a screen unplugged since the last run cannot strand it. Centring keeps
-// the title bar below the screen's top edge. With no screens known, the
-// stored position (or else the current one) stands.
+// is kept as it is, even partly off the screens, as long as the title bar
+// strip can be grabbed on some screen; otherwise the window moves the least
+// distance that makes it so, so a screen unplugged since the last run
+// cannot strand it. Centring keeps the title bar below the screen's top
+// edge. With no screens known, the stored position (or else the current
+// one) stands.
 FormPosition LoadFormPosn(Settings& ini, const std::string& IniFile, const FormGeometry& window,
                           const std::vector<ScreenRect>& screens);
 
@@ -64,5 +67,8 @@ FormPosition LoadFormPosn(Settings& ini, const std::string& IniFile, const FormG
 // beyond the 16-bit range are stored as its nearest end, so the entry always
 // reads back as numbers (and the reachability check in LoadFormPosn decides).
 void SaveFormPosn(Settings& ini, const std::string& IniFile, const FormGeometry& window);
+
+// The text SaveFormPosn stores, or nothing for a minimised or maximised window.
+std::optional<std::string> FormPosnEntry(const FormGeometry& window);
 
 }  // namespace gorbix

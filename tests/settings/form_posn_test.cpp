@@ -35,7 +35,10 @@ class FormPosnTest : public testing::SettingsFixture {
   FormPosition load() { return LoadFormPosn(ini, file, window, screens); }
 };
 
-TEST_F(FormPosnTest, LoadPlacesTheWindowOrCentresItWhenItsTitleBarWouldBeLost) {
+// Screens: the primary at (0, 40) 1600 x 860 below a task bar, a second at
+// (1600, 0) 1200 x 1000. The window is 400 x 300; its title bar strip is 30
+// high, and 48 px of its width must be on a screen.
+TEST_F(FormPosnTest, LoadKeepsAGrabbableTitleBarAndOtherwiseMovesTheLeastDistance) {
   struct Case {
     const char* entry;  // nullptr: no entry at all
     int left;
@@ -45,10 +48,17 @@ TEST_F(FormPosnTest, LoadPlacesTheWindowOrCentresItWhenItsTitleBarWouldBeLost) {
       {nullptr, 600, 40 + 280}, {"", 600, 320},
       {"1200 900 9000 6600", 80, 60}, {"30000 1500 1 1", 2000, 100},  // 2000 px: on the second screen
       {"-4500 1500 6000 4500", -300, 100},                              // partly off the left edge: kept
-      {"-7500 1500", 600, 320}, {"32000 32000", 600, 320}, {"1500 -1500", 600, 320}, {"0 -600", 600, 320},
-      // The body on the screen is not enough when the title bar is above it,
-      // but one pixel row of the title bar on the screen is.
-      {"1500 150", 600, 320}, {"1500 165", 100, 11},
+      {"-5280 1500", -352, 100},                                        // exactly 48 px left on screen
+      // Too little of the title bar on any screen: moved just far enough.
+      {"-5400 1500", -352, 100},                                        // 40 px on screen
+      {"-7500 1500", -352, 100},
+      {"30000 15000", 2000, 970},                                       // below the second screen
+      {"1500 -1500", 100, 40}, {"0 -600", 0, 40},                        // above the primary's work area
+      {"1500 150", 100, 40}, {"1500 165", 100, 40},                      // title bar under the task bar
+      {"1500 13200", 100, 870},                                         // the bar's lowest 10 px below the work area
+      {"32000 32000", 2133, 970},                                       // far off: the nearest screen
+      // A corner 20 px wide is not enough to grab.
+      {"-5700 12690", -352, 846},
   };
   for (const Case& c : cases) {
     if (c.entry != nullptr) store(c.entry);
