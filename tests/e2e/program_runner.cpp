@@ -118,6 +118,21 @@ void ProgramRunner::signal(int signal) const {
   if (running()) ::kill(pid_, signal);
 }
 
+bool ProgramRunner::waitUntilCatching(int signal, std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  while (running() && std::chrono::steady_clock::now() < deadline) {
+    // The kernel lists the caught signals as a hexadecimal mask.
+    std::istringstream status(readFile("/proc/" + std::to_string(pid_) + "/status"));
+    for (std::string line; std::getline(status, line);) {
+      if (!line.starts_with("SigCgt:")) continue;
+      const unsigned long long caught = std::stoull(line.substr(7), nullptr, 16);
+      if (caught & (1ULL << (signal - 1))) return true;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  return false;
+}
+
 bool ProgramRunner::runsFor(std::chrono::milliseconds time) {
   if (!running()) return false;
   const auto deadline = std::chrono::steady_clock::now() + time;

@@ -62,6 +62,9 @@ class ProgramRunner {
   // The exit status (128 + n for a death by signal n), or nothing when the
   // program had not ended by then: it is then killed and reaped.
   std::optional<int> waitFor(std::chrono::milliseconds timeout);
+  // True once the program catches the signal (it has a handler for it),
+  // false if it did not within the timeout or has ended.
+  bool waitUntilCatching(int signal, std::chrono::milliseconds timeout);
   // True if the program is still running after the time; else it has ended.
   bool runsFor(std::chrono::milliseconds time);
 
