@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <sys/stat.h>
 
 #include <gtest/gtest.h>
@@ -184,6 +185,11 @@ TEST(SoundFxChecked, OnlyFilesThatPassTheWaveCheckReachTheSoundLayer) {
     effects.PlaySound(static_cast<SoundIndex>(i));
     EXPECT_EQ(!log.empty() && log.back() == "play", c.reachesLayer) << c.what;
   }
+  // The layer reads the bytes that passed, whatever becomes of the file.
+  std::ofstream(dir + "ERROR.WAV", std::ios::trunc) << "";
+  const std::string handed = fakes.logs[0].at(0).substr(std::string("load ").size());
+  std::ifstream copy(handed, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(copy), {}), oneFrameWave()) << handed;
 }
 
 }  // namespace
