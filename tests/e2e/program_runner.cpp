@@ -1,5 +1,7 @@
 #include "program_runner.h"
 
+#include <gtest/gtest.h>
+
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
@@ -151,6 +153,7 @@ bool ProgramRunner::runsFor(std::chrono::milliseconds time) {
 std::optional<int> ProgramRunner::waitFor(std::chrono::milliseconds timeout) {
   if (!running()) return std::nullopt;
   if (runsFor(timeout)) {
+    ADD_FAILURE() << "gorbix (process " << pid_ << ") had not ended after " << timeout.count() << " ms; killed";
     ::kill(pid_, SIGKILL);
     ::waitpid(pid_, nullptr, 0);
     pid_ = -1;

@@ -60,7 +60,8 @@ class ProgramRunner {
   void signal(int signal) const;
 
   // The exit status (128 + n for a death by signal n), or nothing when the
-  // program had not ended by then: it is then killed and reaped.
+  // program had not ended by then: it is then killed and reaped, and the
+  // test fails.
   std::optional<int> waitFor(std::chrono::milliseconds timeout);
   // True once the program catches the signal (it has a handler for it),
   // false if it did not within the timeout or has ended.

@@ -84,9 +84,6 @@ TEST(CheckWave, PlainPcmFilesThatLoadToTheirEndPass) {
 // Every length a truncated copy can have stops short of a playable file.
 TEST(CheckWave, EveryTruncationOfAGoodFileFails) {
   const std::string good = wave();
-  for (std::size_t size : {0, 1, 4, 8, 11, 12, 16, 20, 36, 43, 44}) {
-    EXPECT_NE(checkWave(good.substr(0, size)), WaveProblem::None) << size << " bytes";
-  }
   for (std::size_t size = 0; size < good.size(); ++size) {
     EXPECT_NE(checkWave(good.substr(0, size)), WaveProblem::None) << size << " bytes";
   }
