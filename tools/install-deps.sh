@@ -1,12 +1,15 @@
 #!/bin/sh
 # Installs the Debian packages the build needs, and nothing when all are there.
 # With the argument "package", also what building the Debian package needs.
+# The end-to-end tests play sounds through a private PulseAudio server and
+# click the real window under a private X server (Xvfb, xdotool).
 set -eu
 
 packages="g++ cmake ninja-build make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-multimedia-dev libgl-dev
-  fonts-liberation desktop-file-utils appstream"
+  fonts-liberation desktop-file-utils appstream
+  pulseaudio pulseaudio-utils xvfb xdotool"
 if [ "${1:-}" = "package" ]; then
   packages="$packages dpkg-dev file"
 fi

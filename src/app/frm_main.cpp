@@ -17,6 +17,7 @@
 #include "ui/art/tile_art.h"
 #include "ui/help/frm_about.h"
 #include "ui/help/frm_tutorial.h"
+#include "ui/help/picture_file.h"
 #include "ui/windows/frm_eogame.h"
 #include "ui/windows/frm_jump.h"
 
@@ -129,12 +130,14 @@ void frmMain::loadPlacement() {
 }
 
 // Looked for in the current folder first, then beside the program; without
-// it the client area shows the button-face colour.
+// it the client area shows the button-face colour. Only a regular file is
+// read: a named pipe in its place would stall the start for ever.
 void frmMain::loadBackground() {
   const QString name = QStringLiteral("BG_256.BMP");
   QPixmap picture;
   for (const QString& folder : {QDir::currentPath(), QCoreApplication::applicationDirPath()}) {
-    if (picture.load(QDir(folder).filePath(name))) break;
+    picture = help::loadPictureFile(QDir(folder).filePath(name));
+    if (!picture.isNull()) break;
   }
   ui_.client->setPicture(picture);
 }

@@ -5,10 +5,26 @@
 #include "app/message_box_sink.h"
 #include "app/signal_exit.h"
 #include "app/stored_settings.h"
+#include "support/standard_descriptors.h"
 #include "ui/art/tile_art.h"
 
-int main(int argc, char* argv[]) {
+namespace {
+
+// Runs before any library's start-up code, which takes long enough (tens of
+// milliseconds) for a logout's SIGTERM to arrive in it and end the game
+// unsaved; caught here, it waits for the orderly end. The descriptors come
+// first: a closed standard error would hand its number to the signal socket,
+// and the first warning would end the game.
+void prepareProcess() {
+  gorbix::openClosedStandardDescriptors();
   gorbix::SignalExit::catchSignals();
+}
+
+[[gnu::used, gnu::section(".preinit_array")]] void (*const kPrepareProcess)() = prepareProcess;
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setWindowIcon(gorbix::art::windowIcon());
 

@@ -1,11 +1,21 @@
 // Wave players on QSoundEffect. It loads in the background and plays
 // asynchronously; nothing here ever waits for it.
+//
+// All sound effects share Qt's one loader thread, and destroying an effect
+// waits until that thread has finished every load in progress (the sample
+// cache's wait in QSoundEffect's destructor). A file that ends early leaves
+// its load waiting for bytes for ever, and the destructor with it. Hence the
+// two rules: only a file that passes the wave check is handed to Qt (see
+// checkedSoundBackends), and an effect is destroyed only while no load is
+// in progress; otherwise it is kept, stopped, until the process ends.
 #include <QAudioDevice>
-#include <QFileInfo>
 #include <QMediaDevices>
 #include <QMetaObject>
 #include <QSoundEffect>
 #include <QUrl>
+
+#include <memory>
+#include <vector>
 
 #include "app/sound_backend.h"
 
@@ -13,12 +23,39 @@ namespace gorbix {
 
 namespace {
 
+// Effects of this program whose load has not ended yet.
+int loadsInProgress = 0;
+
+// Counts the effect's load until it ends, whoever holds the effect by then.
+void countLoad(QSoundEffect& effect) {
+  ++loadsInProgress;
+  auto counted = std::make_shared<bool>(true);
+  QObject::connect(&effect, &QSoundEffect::statusChanged, &effect, [&effect, counted] {
+    const QSoundEffect::Status status = effect.status();
+    if (*counted && (status == QSoundEffect::Ready || status == QSoundEffect::Error)) {
+      *counted = false;
+      --loadsInProgress;
+    }
+  });
+}
+
+void retire(std::unique_ptr<QSoundEffect> effect, const QObject* owner) {
+  if (!effect) return;
+  QObject::disconnect(effect.get(), nullptr, owner, nullptr);
+  effect->stop();
+  if (loadsInProgress == 0) return;  // effect is destroyed here, without waiting
+  // Still reachable through this list, so leak checkers do not count it.
+  static auto* kept = new std::vector<QSoundEffect*>;
+  kept->push_back(effect.release());
+}
+
 class QtSoundBackend final : public QObject, public SoundBackend {
  public:
+  ~QtSoundBackend() override { unload(); }
+
   void load(const std::string& path) override {
-    const QString file = QString::fromStdString(path);
-    // No file or no audio output: the player stays silent, without a message.
-    if (!QFileInfo(file).isFile() || QMediaDevices::defaultAudioOutput().isNull()) {
+    // No audio output: the player stays silent, without a message.
+    if (QMediaDevices::defaultAudioOutput().isNull()) {
       report(false);
       return;
     }
@@ -30,14 +67,15 @@ class QtSoundBackend final : public QObject, public SoundBackend {
     QObject::connect(effect_.get(), &QSoundEffect::playingChanged, this, [this] {
       if (!effect_->isPlaying() && !commanding_ && finished) finished();
     });
-    effect_->setSource(QUrl::fromLocalFile(file));
+    countLoad(*effect_);
+    effect_->setSource(QUrl::fromLocalFile(QString::fromStdString(path)));
   }
 
   void play() override { command([this] { effect_->play(); }); }
   void stop() override { command([this] { effect_->stop(); }); }
   // A sound effect always starts from its beginning: nothing to wind back.
   void rewind() override {}
-  void unload() override { effect_.reset(); }
+  void unload() override { retire(std::move(effect_), this); }
   bool isPlaying() const override { return effect_ && effect_->isPlaying(); }
 
  private:
@@ -70,7 +108,7 @@ class QtSoundBackend final : public QObject, public SoundBackend {
 }  // namespace
 
 SoundBackendFactory qtSoundBackends() {
-  return [] { return std::make_unique<QtSoundBackend>(); };
+  return checkedSoundBackends([] { return std::make_unique<QtSoundBackend>(); });
 }
 
 }  // namespace gorbix

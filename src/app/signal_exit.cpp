@@ -11,6 +11,7 @@ namespace gorbix {
 namespace {
 
 // A signal handler may only write to a descriptor; the event loop reads it.
+// Non-blocking: a storm of signals must never stall the handler.
 int signalSockets[2] = {-1, -1};
 
 void onSignal(int) {
@@ -23,7 +24,7 @@ constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
 }  // namespace
 
 bool SignalExit::catchSignals() {
-  if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalSockets) != 0) return false;
+  if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalSockets) != 0) return false;
   struct sigaction action {};
   action.sa_handler = onSignal;
   sigemptyset(&action.sa_mask);

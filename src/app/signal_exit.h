@@ -13,8 +13,8 @@ namespace gorbix {
 
 class SignalExit final : public QObject {
  public:
-  // Catches the signals from here on; call first thing in main, before any
-  // window exists. A signal that comes before the SignalExit is made waits.
+  // Catches the signals from here on; call before any other start-up code
+  // runs. A signal that comes before the SignalExit is made waits for it.
   static bool catchSignals();
 
   // Runs onSignal from the event loop when one of the signals has come.

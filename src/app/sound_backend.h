@@ -29,7 +29,12 @@ class SoundBackend {
 
 using SoundBackendFactory = std::function<std::unique_ptr<SoundBackend>()>;
 
-// Players built on Qt Multimedia's sound effects.
+// Players that hand a file to the players made by inner only when it is a
+// regular file that passes the wave check; any other file fails to load
+// without reaching them.
+SoundBackendFactory checkedSoundBackends(SoundBackendFactory inner);
+
+// Players built on Qt Multimedia's sound effects, behind the check.
 SoundBackendFactory qtSoundBackends();
 
 }  // namespace gorbix

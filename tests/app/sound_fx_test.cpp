@@ -1,6 +1,13 @@
 #include "app/sound_fx.h"
 
 #include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -126,6 +133,63 @@ TEST_F(SoundFxTest, CloseReachesEveryPlayerAndLaterRequestsAreSilent) {
   }
   effects.PlaySound(SoundIndex::MoveTile);
   EXPECT_EQ(log(SoundIndex::MoveTile).back(), "unload");
+}
+
+// The smallest wave file that plays: 16-bit mono PCM with one frame.
+std::string oneFrameWave() {
+  const unsigned char bytes[] = {'R', 'I', 'F', 'F', 38, 0,  0,   0,   'W', 'A', 'V', 'E', 'f', 'm', 't', ' ',
+                                 16,  0,   0,   0,   1,  0,  1,   0,   0x22, 0x56, 0, 0,  0x44, 0xAC, 0, 0,
+                                 2,   0,   16,  0,   'd', 'a', 't', 'a', 2,   0,   0,   0,  0x10, 0x20};
+  return std::string(reinterpret_cast<const char*>(bytes), sizeof bytes);
+}
+
+// The check stands between the players and the sound layer: a file that
+// could leave the layer loading for ever never reaches it, and its player
+// fails to open as for a missing file.
+TEST(SoundFxChecked, OnlyFilesThatPassTheWaveCheckReachTheSoundLayer) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  const std::string dir = folder.path().toStdString() + "/";
+  struct Case {
+    const char* what;
+    std::function<void(const std::string& path)> make;
+    bool reachesLayer;
+  };
+  const auto write = [](std::string bytes) {
+    return [bytes](const std::string& path) { std::ofstream(path, std::ios::binary) << bytes; };
+  };
+  const Case cases[] = {
+      {"a good file", write(oneFrameWave()), true},
+      {"an empty file", write(""), false},
+      {"a header without its data", write(oneFrameWave().substr(0, 44)), false},
+      {"a named pipe", [](const std::string& path) { ::mkfifo(path.c_str(), 0600); }, false},
+      {"no file", [](const std::string&) {}, false},
+  };
+  static_assert(sizeof cases / sizeof cases[0] == kSoundCount);
+  for (int i = 0; i < kSoundCount; ++i) cases[i].make(dir + std::string(kSoundFiles[static_cast<std::size_t>(i)]));
+  testing::FakeSounds fakes;
+  SoundEffects effects(checkedSoundBackends(fakes.factory()));
+  std::vector<int> notices(kSoundCount, 0);
+  for (int i = 0; i < kSoundCount; ++i) {
+    effects.sndFX(i).Done = [&notices](int index, int code) { notices[static_cast<std::size_t>(index)] = code; };
+  }
+  effects.openAll(dir);
+  fakes.made[0]->finishLoad(true);
+  deliverNotices();
+  for (int i = 0; i < kSoundCount; ++i) {
+    const Case& c = cases[i];
+    const Log& log = fakes.logs[static_cast<std::size_t>(i)];
+    EXPECT_EQ(!log.empty(), c.reachesLayer) << c.what;
+    EXPECT_EQ(notices[static_cast<std::size_t>(i)], c.reachesLayer ? kNotifySuccessful : kNotifyFailure) << c.what;
+    EXPECT_EQ(effects.sndFX(i).Mode(), c.reachesLayer ? kModeStopped : kModeNotReady) << c.what;
+    effects.PlaySound(static_cast<SoundIndex>(i));
+    EXPECT_EQ(!log.empty() && log.back() == "play", c.reachesLayer) << c.what;
+  }
+  // The layer reads the bytes that passed, whatever becomes of the file.
+  std::ofstream(dir + "ERROR.WAV", std::ios::trunc) << "";
+  const std::string handed = fakes.logs[0].at(0).substr(std::string("load ").size());
+  std::ifstream copy(handed, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(copy), {}), oneFrameWave()) << handed;
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPixmap>
@@ -12,6 +11,7 @@
 #include <utility>
 
 #include "ui/art/tile_art.h"
+#include "ui/help/picture_file.h"
 #include "ui/windows/window_look.h"
 
 namespace gorbix::help {
@@ -136,9 +136,8 @@ QPixmap frmTutorial::loadPage(int page) const {
   // the program, so every folder is tried in turn.
   const QString name = pageFileName(page);
   for (const QString& folder : pageFolders_) {
-    const QFileInfo file(QDir(folder), name);
-    QPixmap picture;
-    if (file.isFile() && picture.load(file.filePath())) return picture;
+    QPixmap picture = loadPictureFile(QDir(folder).filePath(name));
+    if (!picture.isNull()) return picture;
   }
   return {};
 }
