@@ -36,6 +36,10 @@ int main(int argc, char* argv[]) {
   messages.setOwner(&window);
   window.Form_Load();
   window.show();
-  gorbix::SignalExit endOnSignal([&window] { window.mnuExit_Click(); });
+  // Nobody is there to answer a message box during a logout.
+  gorbix::SignalExit endOnSignal([&] {
+    messages.endQuietly();
+    window.mnuExit_Click();
+  });
   return QApplication::exec();
 }

@@ -100,7 +100,11 @@ bool ProgramRunner::start(const Options& options) {
   }
   posix_spawn_file_actions_t files;
   posix_spawn_file_actions_init(&files);
-  if (options.closeStandardError) posix_spawn_file_actions_addclose(&files, 2);
+  if (options.closeStandardError) {
+    posix_spawn_file_actions_addclose(&files, 2);
+  } else if (!options.standardError.empty()) {
+    posix_spawn_file_actions_addopen(&files, 2, options.standardError.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0600);
+  }
 
   std::vector<std::string> env = mergedEnv(env_);
   std::vector<char*> envp = pointers(env);
@@ -131,6 +135,20 @@ bool ProgramRunner::waitUntilCatching(int signal, std::chrono::milliseconds time
       if (caught & (1ULL << (signal - 1))) return true;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  return false;
+}
+
+bool ProgramRunner::waitUntilIdle(std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  const std::string wchan = "/proc/" + std::to_string(pid_) + "/wchan";
+  int idleSamples = 0;
+  // Start-up reads files and draws without ever sleeping in poll for long;
+  // the event loop waiting for input does nothing else.
+  while (running() && std::chrono::steady_clock::now() < deadline) {
+    idleSamples = readFile(wchan).find("poll") != std::string::npos ? idleSamples + 1 : 0;
+    if (idleSamples >= 10) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
   return false;
 }

@@ -50,6 +50,8 @@ class ProgramRunner {
     // Held blocked until the program unblocks them itself.
     bool blockTerminationSignals = false;
     bool closeStandardError = false;
+    // Where its standard error goes, when not closed; empty: the test's own.
+    fs::path standardError = {};
   };
   // False if the program could not be started.
   bool start(const Options& options);
@@ -66,6 +68,10 @@ class ProgramRunner {
   // True once the program catches the signal (it has a handler for it),
   // false if it did not within the timeout or has ended.
   bool waitUntilCatching(int signal, std::chrono::milliseconds timeout);
+  // True once the program has finished starting and waits for events (its
+  // main thread has slept in poll for a while), false if it did not within
+  // the timeout or has ended.
+  bool waitUntilIdle(std::chrono::milliseconds timeout);
   // True if the program is still running after the time; else it has ended.
   bool runsFor(std::chrono::milliseconds time);
 
