@@ -1,12 +1,15 @@
 #!/bin/sh
 # Installs the Debian packages the build needs, and nothing when all are there.
 # With the argument "package", also what building the Debian package needs.
+# The install test builds the package too and checks it with lintian, renders
+# the scalable icon and the manual page, so the tests need those tools.
 set -eu
 
 packages="g++ cmake ninja-build make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-multimedia-dev libgl-dev
-  fonts-liberation desktop-file-utils appstream"
+  fonts-liberation desktop-file-utils appstream
+  dpkg-dev file lintian librsvg2-bin groff-base man-db"
 if [ "${1:-}" = "package" ]; then
   packages="$packages dpkg-dev file"
 fi
