@@ -65,20 +65,19 @@ TEST(AboutWindow, OpensModallyOverItsOwnerCentredFrameIncludedAndWithoutAnIcon) 
   QWidget owner;
   owner.setWindowIcon(QIcon(red));
   owner.show();
+  frmAbout about(&owner);
   QWidget* seen = nullptr;
   bool seenModal = false;
   QRect frame, client;
   QIcon icon(red);
-  QTimer::singleShot(0, [&] {
+  QTimer::singleShot(0, &about, [&] {
     seen = QApplication::activeModalWidget();
-    if (seen == nullptr) return;
-    seenModal = seen->isModal();
-    frame = seen->frameGeometry();
-    client = seen->geometry();
-    icon = seen->windowIcon();
-    seen->close();
+    seenModal = about.isModal();
+    frame = about.frameGeometry();
+    client = about.geometry();
+    icon = about.windowIcon();
+    about.close();
   });
-  frmAbout about(&owner);
   about.exec();
   QApplication::setWindowIcon(programIcon);
 
