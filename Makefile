@@ -25,7 +25,6 @@ test-asan: deps
 	ctest --preset asan
 
 package: build/build.ninja
-	@sh tools/install-deps.sh package
 	cmake --build --preset release
 	cd build && cpack -G DEB
 	@ls build/gorbix_*.deb

@@ -1,5 +1,7 @@
-// Writes the window icon at each size a desktop's icon theme asks for.
+// Writes the window icon at each size a desktop's icon theme asks for, and
+// as a scalable picture.
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 
@@ -22,6 +24,13 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "make_icons: cannot write the %dx%d icon\n", size, size);
       return 1;
     }
+  }
+  const QString scalable = root + QStringLiteral("/scalable/apps");
+  QFile svg(scalable + QStringLiteral("/gorbix.svg"));
+  const QByteArray text = gorbix::art::iconSvg().toUtf8();
+  if (!QDir().mkpath(scalable) || !svg.open(QIODevice::WriteOnly) || svg.write(text) != text.size()) {
+    std::fprintf(stderr, "make_icons: cannot write the scalable icon\n");
+    return 1;
   }
   return 0;
 }

@@ -1,18 +1,17 @@
 #!/bin/sh
 # Installs the Debian packages the build needs, and nothing when all are there.
-# With the argument "package", also what building the Debian package needs.
 # The end-to-end tests play sounds through a private PulseAudio server and
-# click the real window under a private X server (Xvfb, xdotool).
+# click the real window under a private X server (Xvfb, xdotool). The install
+# test builds the package too and checks it with lintian, renders the
+# scalable icon and the manual page, so the tests need those tools as well.
 set -eu
 
 packages="g++ cmake ninja-build make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-multimedia-dev libgl-dev
   fonts-liberation desktop-file-utils appstream
-  pulseaudio pulseaudio-utils xvfb xdotool"
-if [ "${1:-}" = "package" ]; then
-  packages="$packages dpkg-dev file"
-fi
+  pulseaudio pulseaudio-utils xvfb xdotool
+  dpkg-dev file lintian librsvg2-bin groff-base man-db"
 
 missing=""
 for p in $packages; do

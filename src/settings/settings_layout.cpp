@@ -13,8 +13,8 @@ std::string ScoreKey(int level) { return "L" + std::to_string(level); }
 GameSettings LoadGameSettings(Settings& ini, const std::string& IniFile) {
   GameSettings loaded;
   for (int level = 1; level <= kLevelCount; ++level) {
-    const std::int16_t score = ini.GetIniInt(kScoresSection, ScoreKey(level), 0, IniFile, false);
-    loaded.bestScores[static_cast<std::size_t>(level - 1)] = score < 0 ? std::int16_t{0} : score;
+    loaded.bestScores[static_cast<std::size_t>(level - 1)] =
+        ini.GetIniInt(kScoresSection, ScoreKey(level), 0, IniFile, false);
   }
   loaded.sounds = ini.GetIniBool(kGeneralSection, kSoundsKey, true, IniFile, false);
   const std::int16_t level = ini.GetIniInt(kGeneralSection, kLastLevelKey, 1, IniFile, false);
@@ -29,7 +29,6 @@ void SaveSounds(Settings& ini, const std::string& IniFile, bool on) {
 namespace {
 
 std::int16_t storedLevel(std::int16_t level) { return (level >= 1 && level <= kLevelCount) ? level : std::int16_t{1}; }
-std::int16_t storedScore(std::int16_t score) { return score < 0 ? std::int16_t{0} : score; }
 
 std::string joined(const std::vector<std::string>& parts) {
   std::string text;
@@ -89,7 +88,7 @@ bool GameStore::save(std::int16_t lastLevel, const BestScores& best, const std::
         doc.Set(kGeneralSection, kLastLevelKey, IntStr(level));
         for (int n = 1; n <= kLevelCount; ++n) {
           const auto i = static_cast<std::size_t>(n - 1);
-          const std::int16_t score = scoreChanged_[i] ? best[i] : storedScore(IniInt(doc, kScoresSection, ScoreKey(n), 0));
+          const std::int16_t score = scoreChanged_[i] ? best[i] : IniInt(doc, kScoresSection, ScoreKey(n), 0);
           doc.Set(kScoresSection, ScoreKey(n), IntStr(score));
         }
         return true;

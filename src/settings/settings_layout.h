@@ -35,8 +35,8 @@ struct GameSettings {
 std::string ScoreKey(int level);
 
 // Reads "L1".."L25", then "Sounds", then "LastLevel", and never writes.
-// A missing score is 0 and so is a negative one, since a level's score
-// never falls below 0. A "LastLevel" outside 1..25 gives level 1.
+// A missing or unreadable score is 0; a negative one is kept as it stands
+// (it rates and averages as it is). A "LastLevel" outside 1..25 gives level 1.
 GameSettings LoadGameSettings(Settings& ini, const std::string& IniFile);
 
 // The sound switch, written each time it is toggled.

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include "dialog_place.h"
+
 namespace gorbix {
 namespace {
 
@@ -76,6 +78,13 @@ TEST(FrmEOGame, EscDoesNothingAndClosingByTheTitleBarMakesNoChoice) {
   dialog.close();
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_EQ(dialog.choice(), EndChoice::None);
+}
+
+TEST(FrmEOGame, OpensCentredOnTheScreenFrameIncluded) {
+  QWidget owner;
+  owner.show();
+  frmEOGame dialog(summaryFor(2, 90, 0), &owner);
+  testing::expectCentredWithItsFrame(dialog, testing::frameWhileOpen(dialog));
 }
 
 }  // namespace

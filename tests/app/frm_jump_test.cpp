@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "dialog_place.h"
+
 #include <functional>
 #include <utility>
 
@@ -76,6 +78,13 @@ TEST(FrmJump, EnterPressesTheCurrentLevelsButton) {
 TEST(FrmJump, ALevelOutsideTheRangeMarksNoButton) {
   frmJump dialog(0, nullptr);
   for (auto* button : dialog.btnNewLevel) EXPECT_FALSE(button->isDefault());
+}
+
+TEST(FrmJump, OpensCentredOnTheScreenFrameIncluded) {
+  QWidget owner;
+  owner.show();
+  frmJump dialog(5, &owner);
+  testing::expectCentredWithItsFrame(dialog, testing::frameWhileOpen(dialog));
 }
 
 }  // namespace

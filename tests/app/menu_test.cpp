@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "dialog_place.h"
 #include "main_window_fixture.h"
-#include "ui/help/frm_about.h"
 #include "ui/help/frm_tutorial.h"
 
 namespace gorbix {
@@ -77,9 +77,20 @@ TEST_F(MenuTest, CtrlXExitsEvenWithTheTutorialOpen) {
   for (const auto& log : sounds.logs) EXPECT_EQ(log.back(), "unload") << "the shut-down ran";
 }
 
-TEST_F(MenuTest, AboutOpensTheAboutWindow) {
+// The window icon the main window carries must not reach it either.
+TEST_F(MenuTest, AboutOpensTheAboutWindowCentredOnTheScreenAndWithoutAnIcon) {
+  ASSERT_FALSE(window.windowIcon().isNull());
+  bool checked = false;
+  window.answer = [&](QDialog& dialog) {
+    dialog.show();
+    testing::expectCentredWithItsFrame(dialog, dialog.frameGeometry());
+    EXPECT_TRUE(dialog.windowIcon().isNull());
+    dialog.close();
+    checked = true;
+  };
   window.menus().mnuAbout->trigger();
   EXPECT_EQ(window.dialogTitles, std::vector<QString>{"About Gorbix!"});
+  EXPECT_TRUE(checked);
 }
 
 }  // namespace

@@ -97,18 +97,22 @@ TEST_F(StoredSettingsTest, FirstRunStartsLevelOneCentredAndWritesNothing) {
 }
 
 TEST_F(StoredSettingsTest, StoredLastLevelAndScoresComeBack) {
-  writeIni("[General]\nLastLevel=12\n[Scores]\nL3=abc\nL7=140\n");
+  writeIni("[General]\nLastLevel=12\n[Scores]\nL3=abc\nL4=-20\nL5=-500\nL7=140\n");
   auto window = start();
   EXPECT_EQ(window->game().CurrentLevel(), 12);
   EXPECT_EQ(window->controls().lstScores->currentRow(), 11);
   EXPECT_EQ(window->controls().lstScores->item(6)->text(), "Level  7     140");
   EXPECT_EQ(window->controls().lstScores->item(2)->text(), "Level  3       0");
+  EXPECT_EQ(window->controls().lstScores->item(3)->text(), "Level  4     -20");
+  // 140 - 20 - 500 = -380: the average, -15.2, floors to -16.
+  EXPECT_EQ(window->controls().lblRating->text(), "Universal Overlord!");
   EXPECT_TRUE(window->SoundsOn());
 
   window->Form_Unload();
   const QString text = readIni();
   EXPECT_TRUE(text.contains("LastLevel=12"));
   EXPECT_TRUE(text.contains("L3=0\n")) << "the damaged value is written back as 0";
+  EXPECT_TRUE(text.contains("L4=-20\nL5=-500\n")) << "negative scores go back as they were";
   EXPECT_TRUE(text.contains("L7=140"));
 }
 

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+
+#include "fakes.h"
+
 namespace gorbix {
 namespace {
 
@@ -29,31 +33,48 @@ TEST(LetterToStripCell, CodesInReadingOrder) {
   EXPECT_EQ(LetterToStripCell('`'), (StripCell{8, 4}));
 }
 
-TEST(TileTable, VisitedFormsKeepTheTrackOfTheirFreshTile) {
-  for (char fresh = 'A'; fresh <= 'P'; ++fresh) {
-    if (fresh == kBlocker) continue;
-    EXPECT_EQ(TileOpenings(static_cast<char>(fresh + kVisitedOffset)), TileOpenings(fresh)) << fresh;
+// Every code of the table, written out by hand rather than derived from the
+// table itself, so that two swapped entries cannot agree with each other.
+// `stoodOn` is what the cell shows once the Thing has stood on it; '-' for
+// the blocker and the hole, which it never stands on.
+TEST(TileTable, AllThirtyTwoCodes) {
+  struct Row {
+    char code;
+    std::string_view openings;
+    int points;
+    char stoodOn;
+  };
+  const Row rows[] = {
+      {'A', "udlr", 5, 'Q'}, {'B', "udr", 5, 'R'}, {'C', "udl", 5, 'S'},  {'D', "ulr", 5, 'T'},
+      {'E', "dlr", 5, 'U'},  {'F', "ud", 5, 'V'},  {'G', "lr", 5, 'W'},   {'H', "x", 0, '-'},
+      {'I', "ur", 5, 'Y'},   {'J', "ul", 5, 'Z'},  {'K', "dr", 5, '['},   {'L', "dl", 5, '\\'},
+      {'M', "lr", 10, 'W'},  {'N', "lr", 15, 'W'}, {'O', "lr", 20, 'W'},  {'P', "lr", 25, 'W'},
+      {'Q', "udlr", 0, 'Q'}, {'R', "udr", 0, 'R'}, {'S', "udl", 0, 'S'},  {'T', "ulr", 0, 'T'},
+      {'U', "dlr", 0, 'U'},  {'V', "ud", 0, 'V'},  {'W', "lr", 0, 'W'},   {'X', "x", 0, '-'},
+      {'Y', "ur", 0, 'Y'},   {'Z', "ul", 0, 'Z'},  {'[', "dr", 0, '['},   {'\\', "dl", 0, '\\'},
+      {']', "lr", 0, ']'},   {'^', "lr", 0, '^'},  {'_', "lr", 0, '_'},   {'`', "lr", 0, '`'},
+  };
+  static_assert(std::size(rows) == 32);
+  for (const Row& row : rows) {
+    EXPECT_TRUE(IsTileCode(row.code)) << row.code;
+    EXPECT_EQ(TileOpenings(row.code), row.openings) << row.code;
+    EXPECT_EQ(TilePoints(row.code), row.points) << row.code;
+    EXPECT_EQ(IsFresh(row.code), row.code <= 'P') << row.code;
+    EXPECT_EQ(IsBonus(row.code), row.points > 5) << row.code;
+    if (row.stoodOn == '-') continue;
+    testing::Rig rig;
+    rig.game.StartLevel(1);
+    rig.game.SetCell(row.code, 4, 4);
+    const int before = rig.game.Score();
+    rig.game.PlaceThing(4, 4);
+    EXPECT_EQ(rig.game.Board(4, 4), row.stoodOn) << row.code;
+    EXPECT_EQ(rig.game.Score() - before, row.points) << row.code;
   }
-  EXPECT_EQ(TileOpenings('K'), "dr");
-  EXPECT_EQ(TileOpenings('['), "dr");
-  EXPECT_EQ(TileOpenings('L'), "dl");
-  EXPECT_EQ(TileOpenings('\\'), "dl");
-  EXPECT_EQ(TileOpenings('H'), "x");
-  EXPECT_EQ(TileOpenings('X'), "x");
-  EXPECT_EQ(TileOpenings('@'), "");
-  EXPECT_EQ(TileOpenings('a'), "");
-}
-
-TEST(TileTable, PointsForFirstVisit) {
-  EXPECT_EQ(TilePoints('A'), 5);
-  EXPECT_EQ(TilePoints('L'), 5);
-  EXPECT_EQ(TilePoints('H'), 0);
-  EXPECT_EQ(TilePoints('M'), 10);
-  EXPECT_EQ(TilePoints('N'), 15);
-  EXPECT_EQ(TilePoints('O'), 20);
-  EXPECT_EQ(TilePoints('P'), 25);
-  EXPECT_EQ(TilePoints('Q'), 0);
-  EXPECT_EQ(TilePoints('X'), 0);
+  for (const char outside : {'@', 'a', '\0', '\x7f'}) {
+    EXPECT_FALSE(IsTileCode(outside)) << int{outside};
+    EXPECT_EQ(TileOpenings(outside), "") << int{outside};
+    EXPECT_EQ(TilePoints(outside), 0) << int{outside};
+  }
 }
 
 }  // namespace

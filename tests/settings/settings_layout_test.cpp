@@ -59,12 +59,14 @@ class SettingsLayoutTest : public testing::SettingsFixture {
   CountingFiles files;
 };
 
-TEST_F(SettingsLayoutTest, LoadReadsDamagedScoresAsZeroAndLevelsOutsideTheGameAsOne) {
-  WriteBytes(file, "[Scores]\nL1=85\nL3=abc\nL4=-20\nL25=40000\n");
+TEST_F(SettingsLayoutTest, LoadReadsDamagedScoresAsZeroKeepsNegativeOnesAndLevelsOutsideTheGameAsOne) {
+  WriteBytes(file, "[Scores]\nL1=85\nL3=abc\nL4=-20\nL5=-32768\nL6=-32769\nL25=40000\n");
   const GameSettings loaded = LoadGameSettings(ini, file);
   EXPECT_EQ(loaded.bestScores[0], 85);
   EXPECT_EQ(loaded.bestScores[2], 0);
-  EXPECT_EQ(loaded.bestScores[3], 0);
+  EXPECT_EQ(loaded.bestScores[3], -20);
+  EXPECT_EQ(loaded.bestScores[4], -32768);
+  EXPECT_EQ(loaded.bestScores[5], 0) << "below the 16-bit range: damaged, not negative";
   EXPECT_EQ(loaded.bestScores[24], 0);
   for (const std::string value : {"0", "26", "-3", "40000", "abc", "25", "1"}) {
     WriteBytes(file, "[General]\nLastLevel=" + value + "\n");
@@ -166,12 +168,13 @@ TEST_F(SettingsLayoutTest, TwoCopiesKeepEachOthersChanges) {
 }
 
 TEST_F(SettingsLayoutTest, ValuesThisRunDidNotChangeGoBackAsStartUpWouldReadThem) {
-  WriteBytes(file, "[General]\nLastLevel=abc\n[Scores]\nL1=85\nL3=abc\nL4=-20\nL5= 12xyz\nL25=40000\n; mine\nL9=\n");
+  WriteBytes(file,
+             "[General]\nLastLevel=abc\n[Scores]\nL1=85\nL3=abc\nL4=-20\nL5= 12xyz\nL25=40000\n; mine\nL9=\nL10=-0\n");
   auto game = start();
   WriteBytes(file, ReadBytes(file) + "[Other]\nkeep=1\n");  // another copy was here meanwhile
   EXPECT_TRUE(game->store.save(1, game->loaded.bestScores, std::nullopt));
-  EXPECT_EQ(ReadBytes(file), "[General]\nLastLevel=1\n[Scores]\nL1=85\nL3=0\nL4=0\nL5=12\nL25=0\n; mine\nL9=0\n"
-                             "L2=0\nL6=0\nL7=0\nL8=0\nL10=0\nL11=0\nL12=0\nL13=0\nL14=0\nL15=0\nL16=0\nL17=0\n"
+  EXPECT_EQ(ReadBytes(file), "[General]\nLastLevel=1\n[Scores]\nL1=85\nL3=0\nL4=-20\nL5=12\nL25=0\n; mine\nL9=0\n"
+                             "L10=0\nL2=0\nL6=0\nL7=0\nL8=0\nL11=0\nL12=0\nL13=0\nL14=0\nL15=0\nL16=0\nL17=0\n"
                              "L18=0\nL19=0\nL20=0\nL21=0\nL22=0\nL23=0\nL24=0\n[Other]\nkeep=1\n");
 }
 

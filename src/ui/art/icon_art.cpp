@@ -1,5 +1,7 @@
 // The window icon: the Thing's gem in the icon's own colours, at any size.
+#include <QColor>
 #include <QPixmap>
+#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
@@ -71,6 +73,57 @@ QImage drawIcon(int size) {
   for (int y = 0; y < geometry.motif; ++y)
     for (int x = 0; x < geometry.motif; ++x) icon.setPixel(x, y, iconPixel(geometry, x, y));
   return icon;
+}
+
+namespace {
+
+QString hex(QRgb colour) { return QColor(colour).name(QColor::HexRgb); }
+
+// A square turned by 45 degrees round the motif's centre: the edge of the
+// pixels whose steps from the centre, across plus down, are within `steps`.
+QString diamondPoints(double centre, int steps) {
+  const double r = steps + 0.5;
+  return QStringLiteral("%1,%2 %3,%1 %1,%3 %2,%1").arg(centre).arg(centre - r).arg(centre + r);
+}
+
+QString diamond(double centre, int steps, QRgb colour) {
+  return QStringLiteral(R"(<polygon points="%1" fill="%2"/>)").arg(diamondPoints(centre, steps), hex(colour));
+}
+
+// The pixels within `halfWidth` of the centre one way and `halfLength` the other.
+QString bar(double centre, int halfWidth, int halfLength, bool upright, QRgb colour) {
+  const int w = 2 * halfWidth + 1, l = 2 * halfLength + 1;
+  const double x = centre - 0.5 - (upright ? halfWidth : halfLength);
+  const double y = centre - 0.5 - (upright ? halfLength : halfWidth);
+  return QStringLiteral(R"(<rect x="%1" y="%2" width="%3" height="%4" fill="%5"/>)")
+      .arg(x)
+      .arg(y)
+      .arg(upright ? w : l)
+      .arg(upright ? l : w)
+      .arg(hex(colour));
+}
+
+}  // namespace
+
+QString iconSvg() {
+  const IconGeometry g(kSvgDesignSize);
+  const double centre = g.centre + 0.5;  // pixel centres lie half a pixel in
+  const int inner = g.centre - 2 * g.line;
+  QStringList parts;
+  parts << QStringLiteral(R"(<?xml version="1.0" encoding="UTF-8"?>)")
+        << QStringLiteral(R"(<svg xmlns="http://www.w3.org/2000/svg" width="%1" height="%1" viewBox="0 0 %1 %1">)")
+               .arg(kSvgDesignSize)
+        << QStringLiteral(R"(<defs><clipPath id="gem"><polygon points="%1"/></clipPath></defs>)")
+               .arg(diamondPoints(centre, inner))
+        << QStringLiteral(R"(<rect width="%1" height="%1" fill="%2"/>)").arg(g.motif).arg(hex(kField))
+        << diamond(centre, g.centre, kOutline) << diamond(centre, g.centre - g.line, kNavy)
+        << diamond(centre, inner, kGem) << QStringLiteral("<g clip-path=\"url(#gem)\">")
+        << bar(centre, g.halfBar, inner, true, kNavy) << bar(centre, g.halfBar, inner, false, kNavy)
+        << bar(centre, g.halfBar + g.crossEdge, g.crossReach + g.crossEdge, true, kCrossEdge)
+        << bar(centre, g.halfBar + g.crossEdge, g.crossReach + g.crossEdge, false, kCrossEdge)
+        << bar(centre, g.halfBar, g.crossReach, true, kCross) << bar(centre, g.halfBar, g.crossReach, false, kCross)
+        << QStringLiteral("</g>") << QStringLiteral("</svg>");
+  return parts.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
 QIcon windowIcon() {

@@ -9,8 +9,8 @@
 
 namespace gorbix::art {
 
-// The tile and Thing drawings are specified pixel by pixel; painting them on
-// this grid first keeps every pixel one of the named colours, and the
+// The tiles and the Thing are the game's own pixel designs; painting them on
+// this grid first keeps every pixel one of their few colours, and the
 // enlargement to device pixels copies whole blocks so no blend ever appears.
 class PixelCanvas {
  public:

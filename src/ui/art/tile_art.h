@@ -29,4 +29,9 @@ QImage drawIcon(int size = kIconSize);
 // The icon at every size a window or a desktop may ask for.
 QIcon windowIcon();
 
+// The icon as scalable SVG text, drawn from the geometry of the bitmap of
+// kSvgDesignSize pixels, so that one rendered at that size matches it.
+inline constexpr int kSvgDesignSize = 256;
+QString iconSvg();
+
 }  // namespace gorbix::art

@@ -1,11 +1,10 @@
 #include "ui/help/frm_about.h"
 
 #include <QFrame>
-#include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
-#include <QScreen>
 
 #include "support/version.h"
 #include "ui/windows/window_look.h"
@@ -26,9 +25,11 @@ QLabel* makeLabel(QWidget* parent, const QString& text, const QRect& geometry, c
 
 frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
   setWindowTitle(QStringLiteral("About Gorbix!"));
-  // A fixed dialog frame; unlike the game's other windows it is given no icon.
+  // A fixed dialog frame, and unlike the game's other windows no icon: an
+  // empty one of its own, or it would take its owner's or the program's.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                  Qt::MSWindowsFixedSizeDialogHint);
+  setWindowIcon(QIcon());
   setFont(look::dialogFont(8.25, true));
   setFixedSize(421, 334);
   setModal(true);
@@ -57,15 +58,8 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
   command1_->setDefault(true);
   connect(command1_, &QPushButton::clicked, this, &QDialog::accept);
   // Esc closes a dialog through reject(), which is what "OK" does here too.
-}
 
-void frmAbout::showAbout(QWidget* owner) {
-  frmAbout about(owner);
-  if (const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen()) {
-    const QRect area = screen->geometry();
-    about.move(area.x() + (area.width() - about.width()) / 2, area.y() + (area.height() - about.height()) / 2);
-  }
-  about.exec();
+  look::centerOnScreen(*this);
 }
 
 }  // namespace gorbix::help

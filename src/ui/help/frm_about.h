@@ -13,10 +13,7 @@ class frmAbout : public QDialog {
   Q_OBJECT
 
  public:
-  // Opens the window modally over owner, centred on the screen; returns
-  // when it has been closed.
-  static void showAbout(QWidget* owner);
-
+  // Centred on the screen, frame included; the owner runs it modally.
   explicit frmAbout(QWidget* owner = nullptr);
 
   QFrame* Frame1() const { return frame1_; }

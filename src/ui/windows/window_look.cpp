@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QLabel>
+#include <QMargins>
 #include <QScreen>
 #include <QWidget>
 
@@ -33,11 +34,31 @@ void setTextColor(QLabel& label, const QColor& colour) {
   label.setPalette(palette);
 }
 
+namespace {
+
+QMargins frameOf(const QWidget& window) {
+  const QRect frame = window.frameGeometry();
+  const QRect client = window.geometry();
+  return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+          frame.bottom() - client.bottom()};
+}
+
+QMargins expectedFrame(const QWidget& window) {
+  const QMargins own = frameOf(window);
+  if (!own.isNull()) return own;
+  const QWidget* owner = window.parentWidget() ? window.parentWidget()->window() : nullptr;
+  return owner && owner->isVisible() ? frameOf(*owner) : QMargins();
+}
+
+}  // namespace
+
 void centerOnScreen(QWidget& window) {
   const QScreen* screen = window.screen();
   if (screen == nullptr) return;
   const QRect area = screen->geometry();
-  window.move(area.x() + (area.width() - window.width()) / 2, area.y() + (area.height() - window.height()) / 2);
+  const QSize whole = window.size().grownBy(expectedFrame(window));
+  // A window's position is its frame's corner.
+  window.move(area.x() + (area.width() - whole.width()) / 2, area.y() + (area.height() - whole.height()) / 2);
 }
 
 }  // namespace gorbix::look

@@ -20,7 +20,9 @@ inline QColor blueText() { return {0, 0, 255}; }
 
 void setTextColor(QLabel& label, const QColor& colour);
 
-// Centres a window of the given client size on the screen it will open on.
+// Centres the whole window, frame included, on the screen it will open on.
+// A window not shown yet has no frame of its own; its owner's, drawn by the
+// same window manager, stands in for it.
 void centerOnScreen(QWidget& window);
 
 }  // namespace gorbix::look
