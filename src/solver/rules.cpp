@@ -73,13 +73,12 @@ Openings::Openings(const std::array<char, kCells>& cells) {
   std::uint64_t left = 0;
   std::uint64_t right = 0;
   for (int i = 0; i < kCells; ++i) {
-    const char code = cells[static_cast<std::size_t>(i)];
-    const std::uint8_t s = IsTileCode(code) ? kSidesByCode[static_cast<std::size_t>(code - 'A')] : 0;
-    const std::uint64_t bit = 1ULL << i;
-    if (s & kUp) up |= bit;
-    if (s & kDown) down |= bit;
-    if (s & kLeft) left |= bit;
-    if (s & kRight) right |= bit;
+    const auto code = static_cast<unsigned>(cells[static_cast<std::size_t>(i)] - 'A');
+    const std::uint64_t s = code < kSidesByCode.size() ? kSidesByCode[code] : 0;
+    up |= (s & 1) << i;
+    down |= ((s >> 1) & 1) << i;
+    left |= ((s >> 2) & 1) << i;
+    right |= ((s >> 3) & 1) << i;
   }
   // A side stays when the neighbour it faces has the partner side. The
   // game's one sweep in place comes to the same: a side is only removed when
@@ -89,26 +88,30 @@ Openings::Openings(const std::array<char, kCells>& cells) {
   left_ = left & (right << 1) & ~kFirstColumn;
   right_ = right & (left >> 1) & ~kLastColumn;
   for (int i = 0; i < kCells; ++i) {
-    std::uint8_t s = 0;
-    if ((up_ >> i) & 1) s |= kUp;
-    if ((down_ >> i) & 1) s |= kDown;
-    if ((left_ >> i) & 1) s |= kLeft;
-    if ((right_ >> i) & 1) s |= kRight;
-    sides_[static_cast<std::size_t>(i)] = s;
+    sides_[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(((up_ >> i) & 1) | (((down_ >> i) & 1) << 1) |
+                                                                    (((left_ >> i) & 1) << 2) | (((right_ >> i) & 1) << 3));
   }
 }
 
 std::uint64_t Openings::component(int from) const {
+  if (from == componentOf_) return component_;
   std::uint64_t reached = 1ULL << from;
   for (;;) {
     const std::uint64_t next = reached | ((reached & up_) >> kCols) | ((reached & down_) << kCols) |
                                ((reached & left_) >> 1) | ((reached & right_) << 1);
-    if (next == reached) return reached;
+    if (next == reached) break;
     reached = next;
   }
+  componentOf_ = from;
+  component_ = reached;
+  return reached;
 }
 
 bool Openings::findRoute(int from, int target, Route& route) const {
+  route.length = 0;
+  // The walk only ever crosses pruned sides, so a target off the Thing's
+  // track is refused after however many restarts: answer at once.
+  if (((component(from) >> target) & 1) == 0) return false;
   // Low nibble: the sides left; high nibble: the sides this attempt used
   // (the game's upper-case letters).
   std::array<std::uint8_t, kCells> grid = sides_;

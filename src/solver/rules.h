@@ -33,6 +33,7 @@ class Openings {
 
   std::uint8_t sides(int index) const { return sides_[static_cast<std::size_t>(index)]; }
   // The cells the pruned track joins to `from`, as bits by image index.
+  // (Kept for the next call: an Openings is not shared between threads.)
   std::uint64_t component(int from) const;
   // The game's greedy search with its dead-end pruning and restarts.
   bool findRoute(int from, int target, Route& route) const;
@@ -43,6 +44,9 @@ class Openings {
   std::uint64_t down_ = 0;
   std::uint64_t left_ = 0;
   std::uint64_t right_ = 0;
+  // The last component asked for: every send from one position asks the same.
+  mutable int componentOf_ = -1;
+  mutable std::uint64_t component_ = 0;
 };
 
 // The Thing steps onto a cell: a fresh tile turns visited and pays.
