@@ -25,49 +25,38 @@ FerryTable::FerryTable() {
   constexpr std::uint8_t kUnknown = 0xFF;
   distance_.fill(kUnknown);
   next_.fill(-1);
-  // Predecessors of every state, gathered forwards, then a breadth-first
-  // search backwards from the clicks that carry the Thing onto the goal.
-  std::vector<int> count(distance_.size() + 1, 0);
-  std::vector<std::pair<int, int>> edges;  // (successor, predecessor * kCells + click)
-  std::vector<int> queue;
-  for (int thing = 0; thing < kCells; ++thing) {
-    for (int hole = 0; hole < kCells; ++hole) {
-      if (thing == hole) continue;
-      const int from = static_cast<int>(state(thing, hole));
-      if (thing == kGoalIndex) {
-        distance_[static_cast<std::size_t>(from)] = 0;
-        continue;
-      }
-      for (int click = 0; click < kCells; ++click) {
-        int t = thing;
-        int h = hole;
-        if (!move(t, h, click)) continue;
-        if (t == kGoalIndex) {
-          if (distance_[static_cast<std::size_t>(from)] != 1) {
-            distance_[static_cast<std::size_t>(from)] = 1;
-            next_[static_cast<std::size_t>(from)] = static_cast<std::int8_t>(click);
-            queue.push_back(from);
-          }
-          continue;
-        }
-        edges.emplace_back(static_cast<int>(state(t, h)), from * kCells + click);
-      }
-    }
+  // Breadth first, backwards from every place of the hole with the Thing on
+  // the goal. The slide that led to (thing, hole) came from an earlier hole
+  // `from` in the same row or column; it moved the tiles from beside `from`
+  // up to `hole` one step towards `from`, the Thing's tile among them.
+  std::array<std::int16_t, kCells * kCells> queue{};
+  int tail = 0;
+  for (int hole = 0; hole < kCells; ++hole) {
+    if (hole == kGoalIndex) continue;
+    distance_[state(kGoalIndex, hole)] = 0;
+    queue[static_cast<std::size_t>(tail++)] = static_cast<std::int16_t>(state(kGoalIndex, hole));
   }
-  for (const auto& e : edges) ++count[static_cast<std::size_t>(e.first) + 1];
-  for (std::size_t i = 1; i < count.size(); ++i) count[i] += count[i - 1];
-  std::vector<int> preds(edges.size());
-  std::vector<int> fill(count.begin(), count.end() - 1);
-  for (const auto& e : edges) preds[static_cast<std::size_t>(fill[static_cast<std::size_t>(e.first)]++)] = e.second;
-
-  for (std::size_t head = 0; head < queue.size(); ++head) {
-    const int s = queue[head];
-    for (int k = count[static_cast<std::size_t>(s)]; k < count[static_cast<std::size_t>(s) + 1]; ++k) {
-      const int pred = preds[static_cast<std::size_t>(k)] / kCells;
-      if (distance_[static_cast<std::size_t>(pred)] != kUnknown) continue;
-      distance_[static_cast<std::size_t>(pred)] = static_cast<std::uint8_t>(distance_[static_cast<std::size_t>(s)] + 1);
-      next_[static_cast<std::size_t>(pred)] = static_cast<std::int8_t>(preds[static_cast<std::size_t>(k)] % kCells);
-      queue.push_back(pred);
+  for (int head = 0; head < tail; ++head) {
+    const int thing = queue[static_cast<std::size_t>(head)] / kCells;
+    const int hole = queue[static_cast<std::size_t>(head)] % kCells;
+    const std::uint8_t d = distance_[state(thing, hole)];
+    for (int from = 0; from < kCells; ++from) {
+      int step = 0;
+      if (from != hole && from / kCols == hole / kCols) step = hole > from ? 1 : -1;
+      else if (from != hole && from % kCols == hole % kCols) step = hole > from ? kCols : -kCols;
+      if (step == 0) continue;
+      // After the slide the moved tiles stand on from .. hole - step.
+      const bool between = step > 0 ? thing >= from && thing < hole : thing <= from && thing > hole;
+      const bool moved = between && (thing - from) % step == 0;
+      const int before = moved ? thing + step : thing;
+      if (before == from || before == kGoalIndex) continue;  // never on the hole; home already
+      // Only the Thing's own step onto the goal ends a slide early; any
+      // other slide runs to the clicked cell as assumed here.
+      const std::size_t pred = state(before, from);
+      if (distance_[pred] != kUnknown) continue;
+      distance_[pred] = static_cast<std::uint8_t>(d + 1);
+      next_[pred] = static_cast<std::int8_t>(hole);
+      queue[static_cast<std::size_t>(tail++)] = static_cast<std::int16_t>(pred);
     }
   }
 }
