@@ -3,6 +3,7 @@
 //   bench_solver_table                 50 ms a board (what `make bench` runs)
 //   bench_solver_table --ms 1000       1 s a board (about ten minutes)
 //   bench_solver_table --boards N      N boards a level (default 100)
+//   bench_solver_table --nodes N       a node budget instead of time: the same figures everywhere
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -75,8 +76,10 @@ double mean(const std::vector<double>& v) {
   return v.empty() ? 0 : sum / static_cast<double>(v.size());
 }
 
-void run(int ms, int boards, bool baseline) {
-  std::printf("solver, %d ms a board, %d boards a level%s\n", ms, boards, baseline ? ", beside a plain width-100 beam" : "");
+void run(int ms, std::int64_t nodeBudget, int boards, bool baseline) {
+  if (nodeBudget > 0) std::printf("solver, %lld nodes a board", static_cast<long long>(nodeBudget));
+  else std::printf("solver, %d ms a board", ms);
+  std::printf(", %d boards a level%s\n", boards, baseline ? ", beside a plain width-100 beam" : "");
   std::printf("%5s %6s %8s %8s %7s %10s %10s %12s", "level", "wins", "mean", "median", "slides", "first_med", "first_max",
               "nodes/s");
   if (baseline) std::printf(" %9s %8s %6s", "beam100", "beam_ms", "gain");
@@ -97,7 +100,8 @@ void run(int ms, int boards, bool baseline) {
 
       SolveStats stats;
       t0 = Clock::now();
-      const Line line = solve(start, Budget::ofTime(std::chrono::milliseconds(ms)), &stats);
+      const Budget budget = nodeBudget > 0 ? Budget::ofNodes(nodeBudget) : Budget::ofTime(std::chrono::milliseconds(ms));
+      const Line line = solve(start, budget, &stats);
       seconds += std::chrono::duration<double>(Clock::now() - t0).count();
       nodes += stats.nodes;
       const ReplayResult replayed = replayThroughGame(start, line.clicks);
@@ -126,19 +130,21 @@ void run(int ms, int boards, bool baseline) {
 
 int main(int argc, char** argv) {
   int ms = 50;
+  long long nodes = 0;
   int boards = 100;
   bool baseline = true;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (arg == "--ms" && i + 1 < argc) ms = std::atoi(argv[++i]);
     else if (arg == "--boards" && i + 1 < argc) boards = std::atoi(argv[++i]);
+    else if (arg == "--nodes" && i + 1 < argc) nodes = std::atoll(argv[++i]);
     else if (arg == "--no-baseline") baseline = false;
     // Other arguments (make bench passes Google Benchmark's) are not ours.
   }
-  if (ms < 1 || boards < 1) {
-    std::fprintf(stderr, "usage: bench_solver_table [--ms N] [--boards N] [--no-baseline]\n");
+  if (ms < 1 || boards < 1 || nodes < 0) {
+    std::fprintf(stderr, "usage: bench_solver_table [--ms N | --nodes N] [--boards N] [--no-baseline]\n");
     return 2;
   }
-  gorbix::solver::run(ms, boards, baseline);
+  gorbix::solver::run(ms, nodes, boards, baseline);
   return 0;
 }

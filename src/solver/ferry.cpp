@@ -40,11 +40,11 @@ FerryTable::FerryTable() {
     const int thing = queue[static_cast<std::size_t>(head)] / kCells;
     const int hole = queue[static_cast<std::size_t>(head)] % kCells;
     const std::uint8_t d = distance_[state(thing, hole)];
-    for (int from = 0; from < kCells; ++from) {
-      int step = 0;
-      if (from != hole && from / kCols == hole / kCols) step = hole > from ? 1 : -1;
-      else if (from != hole && from % kCols == hole % kCols) step = hole > from ? kCols : -kCols;
-      if (step == 0) continue;
+    // The earlier hole: any other cell of the hole's row, then of its column.
+    for (int k = 0; k < kCols + kRows; ++k) {
+      const int from = k < kCols ? hole / kCols * kCols + k : (k - kCols) * kCols + hole % kCols;
+      if (from == hole) continue;
+      const int step = k < kCols ? (hole > from ? 1 : -1) : (hole > from ? kCols : -kCols);
       // After the slide the moved tiles stand on from .. hole - step.
       const bool between = step > 0 ? thing >= from && thing < hole : thing <= from && thing > hole;
       const bool moved = between && (thing - from) % step == 0;

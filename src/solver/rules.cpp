@@ -28,6 +28,9 @@ constexpr std::array<std::uint8_t, 32> kSidesByCode = [] {
   return table;
 }();
 
+// Sides in a cell, by its four bits (a table: no popcount instruction is assumed).
+constexpr std::array<std::uint8_t, 16> kSideCount = {0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4};
+
 constexpr int stepOf(std::uint8_t side) {
   switch (side) {
     case kUp: return -kCols;
@@ -68,17 +71,26 @@ void addScore(Position& p, int amount) { p.score = static_cast<std::int16_t>(std
 }  // namespace
 
 Openings::Openings(const std::array<char, kCells>& cells) {
+  // Eight cells at a time: the side bits of their codes, one byte a cell,
+  // gathered into a byte of each direction's mask by one multiplication.
   std::uint64_t up = 0;
   std::uint64_t down = 0;
   std::uint64_t left = 0;
   std::uint64_t right = 0;
-  for (int i = 0; i < kCells; ++i) {
-    const auto code = static_cast<unsigned>(cells[static_cast<std::size_t>(i)] - 'A');
-    const std::uint64_t s = code < kSidesByCode.size() ? kSidesByCode[code] : 0;
-    up |= (s & 1) << i;
-    down |= ((s >> 1) & 1) << i;
-    left |= ((s >> 2) & 1) << i;
-    right |= ((s >> 3) & 1) << i;
+  constexpr std::uint64_t kLowBits = 0x0101010101010101ULL;
+  constexpr std::uint64_t kGather = 0x0102040810204080ULL;
+  for (int row = 0; row < kRows; ++row) {
+    std::uint64_t bytes = 0;
+    for (int col = 0; col < kCols; ++col) {
+      const auto code = static_cast<unsigned>(cells[static_cast<std::size_t>(row * kCols + col)] - 'A');
+      const std::uint64_t s = code < kSidesByCode.size() ? kSidesByCode[code] : 0;
+      bytes |= s << (8 * col);
+    }
+    const int shift = row * kCols;
+    up |= ((((bytes >> 0) & kLowBits) * kGather) >> 56) << shift;
+    down |= ((((bytes >> 1) & kLowBits) * kGather) >> 56) << shift;
+    left |= ((((bytes >> 2) & kLowBits) * kGather) >> 56) << shift;
+    right |= ((((bytes >> 3) & kLowBits) * kGather) >> 56) << shift;
   }
   // A side stays when the neighbour it faces has the partner side. The
   // game's one sweep in place comes to the same: a side is only removed when
@@ -87,10 +99,15 @@ Openings::Openings(const std::array<char, kCells>& cells) {
   down_ = down & (up >> kCols);
   left_ = left & (right << 1) & ~kFirstColumn;
   right_ = right & (left >> 1) & ~kLastColumn;
+}
+
+std::array<std::uint8_t, kCells> Openings::sideGrid() const {
+  std::array<std::uint8_t, kCells> grid;
   for (int i = 0; i < kCells; ++i) {
-    sides_[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(((up_ >> i) & 1) | (((down_ >> i) & 1) << 1) |
-                                                                    (((left_ >> i) & 1) << 2) | (((right_ >> i) & 1) << 3));
+    grid[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(((up_ >> i) & 1) | (((down_ >> i) & 1) << 1) |
+                                                                  (((left_ >> i) & 1) << 2) | (((right_ >> i) & 1) << 3));
   }
+  return grid;
 }
 
 std::uint64_t Openings::component(int from) const {
@@ -114,7 +131,11 @@ bool Openings::findRoute(int from, int target, Route& route) const {
   if (((component(from) >> target) & 1) == 0) return false;
   // Low nibble: the sides left; high nibble: the sides this attempt used
   // (the game's upper-case letters).
-  std::array<std::uint8_t, kCells> grid = sides_;
+  if (!gridBuilt_) {
+    grid_ = sideGrid();
+    gridBuilt_ = true;
+  }
+  std::array<std::uint8_t, kCells> grid = grid_;
   for (;;) {
     route.length = 0;
     int here = from;
@@ -134,7 +155,7 @@ bool Openings::findRoute(int from, int target, Route& route) const {
         if (entered & back) entered |= static_cast<std::uint8_t>(back << 4);
       }
       if (here == target) return true;
-      if (std::popcount(static_cast<unsigned>(grid[static_cast<std::size_t>(here)] & 0x0F)) <= 1) {
+      if (kSideCount[grid[static_cast<std::size_t>(here)] & 0x0F] <= 1) {
         // A dead end: close it, take from the cell left the side that led
         // in, forget this attempt's marks and start again.
         grid[static_cast<std::size_t>(here)] = 0;

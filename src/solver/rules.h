@@ -31,7 +31,12 @@ class Openings {
  public:
   explicit Openings(const std::array<char, kCells>& cells);
 
-  std::uint8_t sides(int index) const { return sides_[static_cast<std::size_t>(index)]; }
+  // Sides as bits by image index, one mask a direction.
+  std::uint64_t up() const { return up_; }
+  std::uint64_t down() const { return down_; }
+  std::uint64_t left() const { return left_; }
+  std::uint64_t right() const { return right_; }
+
   // The cells the pruned track joins to `from`, as bits by image index.
   // (Kept for the next call: an Openings is not shared between threads.)
   std::uint64_t component(int from) const;
@@ -39,7 +44,8 @@ class Openings {
   bool findRoute(int from, int target, Route& route) const;
 
  private:
-  std::array<std::uint8_t, kCells> sides_{};
+  std::array<std::uint8_t, kCells> sideGrid() const;
+
   std::uint64_t up_ = 0;
   std::uint64_t down_ = 0;
   std::uint64_t left_ = 0;
@@ -47,6 +53,10 @@ class Openings {
   // The last component asked for: every send from one position asks the same.
   mutable int componentOf_ = -1;
   mutable std::uint64_t component_ = 0;
+  // The sides cell by cell, built for the first route search only: many
+  // boards are only asked for their track's reach.
+  mutable bool gridBuilt_ = false;
+  mutable std::array<std::uint8_t, kCells> grid_;
 };
 
 // The Thing steps onto a cell: a fresh tile turns visited and pays.

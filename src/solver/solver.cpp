@@ -4,7 +4,6 @@
 #include <bit>
 #include <cassert>
 #include <cstring>
-#include <unordered_map>
 
 #include "solver/ferry.h"
 #include "solver/replay.h"
@@ -30,6 +29,53 @@ std::uint64_t hashOf(const Position& p) {
   return h;
 }
 
+// The best score seen for each position of one beam pass, by hash: open
+// addressing, as the search asks it once for every position it makes.
+class SeenTable {
+ public:
+  explicit SeenTable(std::size_t expected) {
+    std::size_t size = 1024;
+    while (size < expected * 2) size *= 2;
+    keys_.assign(size, 0);
+    scores_.assign(size, 0);
+  }
+
+  // True when the position is new or reached with a better score than before.
+  bool improves(std::uint64_t key, std::int16_t score) {
+    key |= 1;  // 0 marks an empty slot
+    std::size_t i = static_cast<std::size_t>(key) & (keys_.size() - 1);
+    while (keys_[i] != 0 && keys_[i] != key) i = (i + 1) & (keys_.size() - 1);
+    if (keys_[i] == key) {
+      if (scores_[i] >= score) return false;
+      scores_[i] = score;
+      return true;
+    }
+    keys_[i] = key;
+    scores_[i] = score;
+    if (++used_ * 2 > keys_.size()) grow();
+    return true;
+  }
+
+ private:
+  void grow() {
+    std::vector<std::uint64_t> keys(keys_.size() * 2, 0);
+    std::vector<std::int16_t> scores(scores_.size() * 2, 0);
+    for (std::size_t i = 0; i < keys_.size(); ++i) {
+      if (keys_[i] == 0) continue;
+      std::size_t j = static_cast<std::size_t>(keys_[i]) & (keys.size() - 1);
+      while (keys[j] != 0) j = (j + 1) & (keys.size() - 1);
+      keys[j] = keys_[i];
+      scores[j] = scores_[i];
+    }
+    keys_ = std::move(keys);
+    scores_ = std::move(scores);
+  }
+
+  std::vector<std::uint64_t> keys_;
+  std::vector<std::int16_t> scores_;
+  std::size_t used_ = 0;
+};
+
 // One click of the search tree: the lines share their beginnings.
 struct Trail {
   int parent;
@@ -52,7 +98,9 @@ struct Child {
 class Search {
  public:
   Search(const Position& start, const Budget& budget, SolveStats* stats)
-      : start_(start), budget_(budget), stats_(stats) {}
+      : start_(start), budget_(budget), stats_(stats) {
+    for (int i = 0; i < 32; ++i) points_[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(TilePoints(static_cast<char>('A' + i)));
+  }
 
   Line run() {
     if (start_.thing == kGoalIndex) return {{}, start_.score};
@@ -72,7 +120,7 @@ class Search {
     Position pos;  // where the ferry starts
   };
 
-  bool spend() {
+  void spend() {
     ++nodes_;
     if (stats_) stats_->nodes = nodes_;
     if (budget_.nodes > 0 && nodes_ >= budget_.nodes) outOfBudget_ = true;
@@ -80,7 +128,6 @@ class Search {
       if (budget_.stop.stop_requested()) outOfBudget_ = true;
       if (budget_.deadline && std::chrono::steady_clock::now() >= *budget_.deadline) outOfBudget_ = true;
     }
-    return !outOfBudget_;
   }
 
   int ferryScore(const Position& p) const {
@@ -109,24 +156,19 @@ class Search {
     while (reach != 0) {
       const int i = std::countr_zero(reach);
       reach &= reach - 1;
-      joined += TilePoints(p.cells[static_cast<std::size_t>(i)]);
+      joined += points_[static_cast<std::size_t>(p.cells[static_cast<std::size_t>(i)] - 'A')];
     }
     return p.score + joined / 2;
   }
 
   void consider(const Node& node, Click click, const Position& child, std::vector<Child>& out,
-                std::unordered_map<std::uint64_t, std::int16_t>& seen) {
-    const std::uint64_t h = hashOf(child);
-    auto [it, fresh] = seen.try_emplace(h, child.score);
-    if (!fresh) {
-      if (it->second >= child.score) return;
-      it->second = child.score;
-    }
+                SeenTable& seen) {
+    if (!seen.improves(hashOf(child), child.score)) return;
     const Openings openings(child.cells);
     out.push_back({child, node.trail, click, evaluate(child, openings), static_cast<int>(out.size())});
   }
 
-  void expand(const Node& node, std::vector<Child>& out, std::unordered_map<std::uint64_t, std::int16_t>& seen) {
+  void expand(const Node& node, std::vector<Child>& out, SeenTable& seen) {
     const Position& p = node.pos;
     const int hole = p.hole;
     for (int index = 0; index < kCells && !outOfBudget_; ++index) {
@@ -162,9 +204,8 @@ class Search {
   void beam(int width) {
     std::vector<Node> layer{{start_, -1}};
     std::vector<Child> children;
-    std::unordered_map<std::uint64_t, std::int16_t> seen;
-    seen.reserve(static_cast<std::size_t>(width) * 64);
-    seen.emplace(hashOf(start_), start_.score);
+    SeenTable seen(static_cast<std::size_t>(width) * 64);
+    seen.improves(hashOf(start_), start_.score);
     for (int depth = 0; depth < kMaxDepth && !layer.empty() && !outOfBudget_; ++depth) {
       children.clear();
       for (const Node& node : layer) {
@@ -188,16 +229,22 @@ class Search {
     }
   }
 
-  Line realize() const {
-    Line line;
+  std::vector<Click> bestClicks() const {
+    std::vector<Click> clicks;
     for (int t = best_.trail; t >= 0; t = trails_[static_cast<std::size_t>(t)].parent) {
-      line.clicks.push_back(trails_[static_cast<std::size_t>(t)].click);
+      clicks.push_back(trails_[static_cast<std::size_t>(t)].click);
     }
-    std::reverse(line.clicks.begin(), line.clicks.end());
+    std::reverse(clicks.begin(), clicks.end());
     if (best_.ferry) {
       const std::vector<Click> home = ferry_.clicks(best_.pos.thing, best_.pos.hole);
-      line.clicks.insert(line.clicks.end(), home.begin(), home.end());
+      clicks.insert(clicks.end(), home.begin(), home.end());
     }
+    return clicks;
+  }
+
+  Line realize() const {
+    Line line;
+    line.clicks = bestClicks();
     // The score the rules give, click by click; the estimate only chose the line.
     Position p = start_;
     [[maybe_unused]] Outcome outcome = Outcome::Moved;
@@ -215,6 +262,7 @@ class Search {
   const Budget& budget_;
   SolveStats* stats_;
   FerryTable ferry_;
+  std::array<std::uint8_t, 32> points_{};  // TilePoints by code, looked up without its branches
   std::vector<Trail> trails_;
   Best best_;
   std::int64_t nodes_ = 0;
