@@ -1,0 +1,107 @@
+#include "solver/replay.h"
+
+#include "game/game.h"
+#include "support/error_trap.h"
+
+namespace gorbix::solver {
+
+namespace {
+
+struct SilentView final : GameView {
+  void cellChanged(int, int, char) override {}
+  void thingHidden() override {}
+  void thingMoved(int, int) override {}
+  void thingShown() override {}
+  void scoreChanged(std::int16_t) override {}
+  void levelChanged(std::int16_t) override {}
+  void scoreLineChanged(int, const std::string&) override {}
+  void scoreLineSelected(int) override {}
+  void overallRatingChanged(std::string_view) override {}
+};
+
+// Counts refusals and level ends; the end-of-level dialog closes without a choice.
+struct CountingHost final : GameHost {
+  int refusals = 0;
+  int ends = 0;
+  void PlaySound(SoundIndex n) override { refusals += n == SoundIndex::Error; }
+  void walkTimerChanged(bool, int) override {}
+  EndChoice showEndOfLevel(const EndOfLevelSummary&) override {
+    ++ends;
+    return EndChoice::None;
+  }
+  std::int16_t showJumpWindow(std::int16_t) override { return 0; }
+  void quitGame() override {}
+};
+
+struct CountingTrap final : ErrorTrap {
+  int reports = 0;
+  void TrapError(std::string_view, std::string_view, bool) override { ++reports; }
+};
+
+// The game with everything the shell would do stubbed out.
+struct QuietGame {
+  explicit QuietGame(RandomSource& random) : game(view, host, random, trap) {}
+  SilentView view;
+  CountingHost host;
+  CountingTrap trap;
+  Game game;
+};
+
+}  // namespace
+
+Position dealtPosition(std::int16_t level, RandomSource& random) {
+  QuietGame quiet(random);
+  quiet.game.StartLevel(level);
+  Position p;
+  for (int i = 0; i < kCells; ++i) {
+    p.cells[static_cast<std::size_t>(i)] = quiet.game.board().atIndex(i);
+    if (p.cells[static_cast<std::size_t>(i)] == kHole) p.hole = static_cast<std::int8_t>(i);
+  }
+  p.thing = static_cast<std::int8_t>(CellToIndex(kStartCell.col, kStartCell.row));
+  p.score = quiet.game.Score();
+  return p;
+}
+
+ReplayResult replayThroughGame(const Position& start, std::span<const Click> clicks) {
+  SeededRandom random(0);
+  QuietGame quiet(random);
+  Game& game = quiet.game;
+  const CountingHost& host = quiet.host;
+  game.StartLevel(1);
+  game.AddScore(start.score - game.Score());
+  for (int i = 0; i < kCells; ++i) {
+    const Cell cell = IndexToCell(i);
+    // The Thing is put down on a visited tile first, so that standing there scores nothing.
+    game.SetCell(i == start.thing ? 'Q' : start.cells[static_cast<std::size_t>(i)], cell.col, cell.row);
+  }
+  const Cell thing = IndexToCell(start.thing);
+  game.PlaceThing(thing.col, thing.row);
+  game.SetCell(start.cells[static_cast<std::size_t>(start.thing)], thing.col, thing.row);
+
+  ReplayResult result;
+  for (const Click click : clicks) {
+    if (host.ends > 0) {
+      result.fault = "a click after the level ended";
+      break;
+    }
+    if (click.right && CellToIndex(game.ThingCol(), game.ThingRow()) == click.index) {
+      result.fault = "a right click on the Thing";
+      break;
+    }
+    const int refusals = host.refusals;
+    game.imgTile_MouseUp(click.index, click.right ? MouseButton::Right : MouseButton::Left);
+    for (int ticks = 0; game.walkTimerEnabled() && ticks < kCells * 4; ++ticks) game.tmrMoveThing_Timer();
+    if (host.refusals != refusals) {
+      result.fault = "a refused click";
+      break;
+    }
+  }
+  if (result.fault.empty() && quiet.trap.reports > 0) result.fault = "an internal error report";
+  // A Thing that stands on the goal already has nothing left to do.
+  const bool home = clicks.empty() && start.thing == kGoalIndex;
+  result.ended = (host.ends == 1 || home) && result.fault.empty();
+  result.score = game.Score();
+  return result;
+}
+
+}  // namespace gorbix::solver
