@@ -8,22 +8,11 @@
 
 #include "game/game.h"
 #include "game/route.h"
+#include "game/silent_view.h"
 #include "support/error_trap.h"
 
 namespace gorbix {
 namespace {
-
-struct QuietView final : GameView {
-  void cellChanged(int, int, char) override {}
-  void thingHidden() override {}
-  void thingMoved(int, int) override {}
-  void thingShown() override {}
-  void scoreChanged(std::int16_t) override {}
-  void levelChanged(std::int16_t) override {}
-  void scoreLineChanged(int, const std::string&) override {}
-  void scoreLineSelected(int) override {}
-  void overallRatingChanged(std::string_view) override {}
-};
 
 struct QuietHost final : GameHost {
   std::mt19937 dice{7};
@@ -45,7 +34,7 @@ struct QuietTrap final : ErrorTrap {
 // A game whose view, host and error report do nothing.
 struct QuietGame {
   explicit QuietGame(std::uint64_t seed) : random(seed) {}
-  QuietView view;
+  SilentView view;
   QuietHost host;
   QuietTrap trap;
   SeededRandom random;

@@ -1,23 +1,12 @@
 #include "solver/replay.h"
 
 #include "game/game.h"
+#include "game/silent_view.h"
 #include "support/error_trap.h"
 
 namespace gorbix::solver {
 
 namespace {
-
-struct SilentView final : GameView {
-  void cellChanged(int, int, char) override {}
-  void thingHidden() override {}
-  void thingMoved(int, int) override {}
-  void thingShown() override {}
-  void scoreChanged(std::int16_t) override {}
-  void levelChanged(std::int16_t) override {}
-  void scoreLineChanged(int, const std::string&) override {}
-  void scoreLineSelected(int) override {}
-  void overallRatingChanged(std::string_view) override {}
-};
 
 // Counts refusals and level ends; the end-of-level dialog closes without a choice.
 struct CountingHost final : GameHost {
@@ -31,6 +20,8 @@ struct CountingHost final : GameHost {
   }
   std::int16_t showJumpWindow(std::int16_t) override { return 0; }
   void quitGame() override {}
+  void newBestScore(std::int16_t) override {}
+  void allScoresReset() override {}
 };
 
 struct CountingTrap final : ErrorTrap {
