@@ -67,16 +67,16 @@ frmMain::frmMain(ErrorTrap& trap, std::unique_ptr<RandomSource> random, SoundBac
   connect(menus_.mnuJump, &QAction::triggered, this, &frmMain::mnuJump_Click);
   connect(menus_.mnuSndFX, &QAction::triggered, this, &frmMain::mnuSndFX_Click);
   connect(menus_.mnuResetScores, &QAction::triggered, this, &frmMain::mnuResetScores_Click);
-  connect(menus_.mnuColourSafe, &QAction::triggered, this, &frmMain::mnuColourSafe_Click);
-  for (std::size_t i = 0; i < menus_.mnuZoomTo.size() && i < kZoomPercents.size(); ++i) {
+  connect(menus_.colourSafeItem, &QAction::triggered, this, &frmMain::toggleColourSafe);
+  for (std::size_t i = 0; i < menus_.zoomItems.size() && i < kZoomPercents.size(); ++i) {
     const int percent = kZoomPercents[i];
-    connect(menus_.mnuZoomTo[i], &QAction::triggered, this, [this, percent] { mnuZoom_Click(percent); });
+    connect(menus_.zoomItems[i], &QAction::triggered, this, [this, percent] { zoomTo(percent); });
   }
-  connect(menus_.mnuZoomIn, &QAction::triggered, this, &frmMain::mnuZoomIn_Click);
-  connect(menus_.mnuZoomOut, &QAction::triggered, this, &frmMain::mnuZoomOut_Click);
+  connect(menus_.zoomInItem, &QAction::triggered, this, &frmMain::zoomIn);
+  connect(menus_.zoomOutItem, &QAction::triggered, this, &frmMain::zoomOut);
   // The screen may have changed since: the choices are checked when seen.
-  connect(menus_.mnuView, &QMenu::aboutToShow, this, &frmMain::updateZoomChoices);
-  connect(menus_.mnuZoom, &QMenu::aboutToShow, this, &frmMain::updateZoomChoices);
+  connect(menus_.viewMenu, &QMenu::aboutToShow, this, &frmMain::updateZoomChoices);
+  connect(menus_.zoomMenu, &QMenu::aboutToShow, this, &frmMain::updateZoomChoices);
   connect(menus_.mnuTutorial, &QAction::triggered, this, &frmMain::mnuTutorial_Click);
   connect(menus_.mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
 }
@@ -93,7 +93,7 @@ void frmMain::Form_Load() {
   }
   const ViewSettings view = loadView();
   look_ = view.colourSafe ? art::TileLook::ColourSafe : art::TileLook::Designed;
-  menus_.mnuColourSafe->setChecked(view.colourSafe);
+  menus_.colourSafeItem->setChecked(view.colourSafe);
   // A size stored on a larger screen gives way to the largest that fits.
   setZoom(offeredZoom(view.zoom + 1, -1));
   loadPlacement();
@@ -251,9 +251,9 @@ void frmMain::setZoom(int percent) {
 }
 
 void frmMain::updateZoomChoices() {
-  for (std::size_t i = 0; i < menus_.mnuZoomTo.size() && i < kZoomPercents.size(); ++i) {
-    menus_.mnuZoomTo[i]->setEnabled(zoomFits(kZoomPercents[i]));
-    menus_.mnuZoomTo[i]->setChecked(kZoomPercents[i] == zoom_.percent());
+  for (std::size_t i = 0; i < menus_.zoomItems.size() && i < kZoomPercents.size(); ++i) {
+    menus_.zoomItems[i]->setEnabled(zoomFits(kZoomPercents[i]));
+    menus_.zoomItems[i]->setChecked(kZoomPercents[i] == zoom_.percent());
   }
 }
 
@@ -342,15 +342,15 @@ void frmMain::mnuSndFX_Click() {
   soundSwitchChanged(on);
 }
 
-void frmMain::mnuColourSafe_Click() {
+void frmMain::toggleColourSafe() {
   const bool on = !ColourSafe();
   look_ = on ? art::TileLook::ColourSafe : art::TileLook::Designed;
-  menus_.mnuColourSafe->setChecked(on);
+  menus_.colourSafeItem->setChecked(on);
   redrawPictures();
   colourSafeChanged(on);
 }
 
-void frmMain::mnuZoom_Click(int percent) {
+void frmMain::zoomTo(int percent) {
   if (percent == zoom_.percent() || !zoomFits(percent)) {
     updateZoomChoices();
     return;
@@ -359,9 +359,9 @@ void frmMain::mnuZoom_Click(int percent) {
   zoomChanged(percent);
 }
 
-void frmMain::mnuZoomIn_Click() { mnuZoom_Click(offeredZoom(zoom_.percent(), +1)); }
+void frmMain::zoomIn() { zoomTo(offeredZoom(zoom_.percent(), +1)); }
 
-void frmMain::mnuZoomOut_Click() { mnuZoom_Click(offeredZoom(zoom_.percent(), -1)); }
+void frmMain::zoomOut() { zoomTo(offeredZoom(zoom_.percent(), -1)); }
 
 int frmMain::offeredZoom(int from, int direction) const {
   return nextZoom(kZoomPercents, from, direction, [this](int percent) { return zoomFits(percent); });

@@ -80,13 +80,15 @@ class frmMain : public QMainWindow, public GameView, public GameHost {
   void mnuJump_Click();
   void mnuSndFX_Click();
   void mnuResetScores_Click();
-  void mnuColourSafe_Click();
-  void mnuZoom_Click(int percent);
-  void mnuZoomIn_Click();
-  void mnuZoomOut_Click();
   void mnuTutorial_Click();
   void mnuAbout_Click();
   void lstScores_DblClick();
+
+  // The View menu's commands; a size that does not fit is refused.
+  void toggleColourSafe();
+  void zoomTo(int percent);
+  void zoomIn();
+  void zoomOut();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -266,9 +266,9 @@ TEST_F(StoredSettingsTest, WindowsReopenWhereTheyWereLeft) {
 TEST_F(StoredSettingsTest, ViewChoicesAreWrittenWhenChangedAndComeBackAtTheNextStart) {
   {
     auto window = start();
-    window->menus().mnuColourSafe->trigger();
+    window->menus().colourSafeItem->trigger();
     EXPECT_TRUE(readIni().contains("[View]\nColourSafe=Y\n"));
-    window->mnuZoom_Click(150);
+    window->zoomTo(150);
     EXPECT_TRUE(readIni().contains("Zoom=150\n"));
     // The position stays in twips at 15 per pixel, whatever the zoom.
     window->move(40, 60);

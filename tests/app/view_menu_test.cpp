@@ -32,13 +32,13 @@ class ViewMenuTest : public testing::MainWindowTest {
   std::vector<int> checkedZooms() {
     std::vector<int> checked;
     for (std::size_t i = 0; i < kZoomPercents.size(); ++i)
-      if (window.menus().mnuZoomTo[i]->isChecked()) checked.push_back(kZoomPercents[i]);
+      if (window.menus().zoomItems[i]->isChecked()) checked.push_back(kZoomPercents[i]);
     return checked;
   }
   std::vector<int> enabledZooms() {
     std::vector<int> enabled;
     for (std::size_t i = 0; i < kZoomPercents.size(); ++i)
-      if (window.menus().mnuZoomTo[i]->isEnabled()) enabled.push_back(kZoomPercents[i]);
+      if (window.menus().zoomItems[i]->isEnabled()) enabled.push_back(kZoomPercents[i]);
     return enabled;
   }
 };
@@ -48,31 +48,31 @@ TEST_F(ViewMenuTest, TheViewMenuSitsBetweenGameAndHelp) {
   for (const QAction* action : window.menuBar()->actions()) headings.push_back(action->text());
   EXPECT_EQ(headings, (std::vector<QString>{"&File", "&Game", "&View", "&Help"}));
   const MainMenus& m = window.menus();
-  EXPECT_EQ(m.mnuColourSafe->text(), "&Colour-Safe Tiles");
-  EXPECT_TRUE(m.mnuColourSafe->isCheckable());
-  EXPECT_FALSE(m.mnuColourSafe->isChecked());
-  EXPECT_EQ(m.mnuZoom->title(), "&Zoom");
-  ASSERT_EQ(m.mnuZoomTo.size(), 4u);
+  EXPECT_EQ(m.colourSafeItem->text(), "&Colour-Safe Tiles");
+  EXPECT_TRUE(m.colourSafeItem->isCheckable());
+  EXPECT_FALSE(m.colourSafeItem->isChecked());
+  EXPECT_EQ(m.zoomMenu->title(), "&Zoom");
+  ASSERT_EQ(m.zoomItems.size(), 4u);
   const char* captions[] = {"&100 %", "1&50 %", "&200 %", "&300 %"};
   for (std::size_t i = 0; i < 4; ++i) {
-    EXPECT_EQ(m.mnuZoomTo[i]->text(), captions[i]);
-    EXPECT_TRUE(m.mnuZoomTo[i]->isCheckable());
-    ASSERT_NE(m.mnuZoomTo[i]->actionGroup(), nullptr);
-    EXPECT_TRUE(m.mnuZoomTo[i]->actionGroup()->isExclusive());
-    EXPECT_EQ(m.mnuZoomTo[i]->actionGroup(), m.mnuZoomTo[0]->actionGroup());
+    EXPECT_EQ(m.zoomItems[i]->text(), captions[i]);
+    EXPECT_TRUE(m.zoomItems[i]->isCheckable());
+    ASSERT_NE(m.zoomItems[i]->actionGroup(), nullptr);
+    EXPECT_TRUE(m.zoomItems[i]->actionGroup()->isExclusive());
+    EXPECT_EQ(m.zoomItems[i]->actionGroup(), m.zoomItems[0]->actionGroup());
   }
   EXPECT_EQ(checkedZooms(), std::vector<int>{100});
-  EXPECT_EQ(m.mnuZoomTo[0]->shortcut(), QKeySequence("Ctrl+0"));
-  EXPECT_EQ(m.mnuZoomIn->shortcuts(), (QList<QKeySequence>{QKeySequence("Ctrl++"), QKeySequence("Ctrl+=")}));
-  EXPECT_EQ(m.mnuZoomOut->shortcut(), QKeySequence("Ctrl+-"));
+  EXPECT_EQ(m.zoomItems[0]->shortcut(), QKeySequence("Ctrl+0"));
+  EXPECT_EQ(m.zoomInItem->shortcuts(), (QList<QKeySequence>{QKeySequence("Ctrl++"), QKeySequence("Ctrl+=")}));
+  EXPECT_EQ(m.zoomOutItem->shortcut(), QKeySequence("Ctrl+-"));
 }
 
 TEST_F(ViewMenuTest, ColourSafeRepaintsTheBoardWritesEachToggleAndComesBackExactly) {
   const QImage before = client();
   const QImage thing = ui().imgThing->pixmap().toImage();
-  window.menus().mnuColourSafe->trigger();
+  window.menus().colourSafeItem->trigger();
   EXPECT_TRUE(window.ColourSafe());
-  EXPECT_TRUE(window.menus().mnuColourSafe->isChecked());
+  EXPECT_TRUE(window.menus().colourSafeItem->isChecked());
   for (int row = 1; row <= kRows; ++row)
     for (int col = 1; col <= kCols; ++col)
       ASSERT_EQ(picture(col, row), art::tilePixmap(game().Board(col, row), 1.0, art::TileLook::ColourSafe).toImage())
@@ -84,7 +84,7 @@ TEST_F(ViewMenuTest, ColourSafeRepaintsTheBoardWritesEachToggleAndComesBackExact
   const Cell h = hole();
   EXPECT_EQ(picture(h.col, h.row), art::tilePixmap(kHole, 1.0, art::TileLook::ColourSafe).toImage());
 
-  window.menus().mnuColourSafe->trigger();
+  window.menus().colourSafeItem->trigger();
   EXPECT_FALSE(window.ColourSafe());
   EXPECT_EQ(window.colourSafeWrites, (std::vector<bool>{true, false}));
   game().StartLevel(1);
@@ -109,7 +109,7 @@ TEST_F(ViewMenuTest, EveryControlScalesWithTheZoom) {
   };
   for (const ZoomCase& c : cases) {
     SCOPED_TRACE(c.percent);
-    window.mnuZoom_Click(c.percent);
+    window.zoomTo(c.percent);
     ASSERT_EQ(window.zoom().percent(), c.percent);
     EXPECT_EQ(ui().client->size(), c.client);
     EXPECT_EQ(window.size(), QSize(c.client.width(), c.client.height() + window.menuBar()->height()));
@@ -141,9 +141,9 @@ TEST_F(ViewMenuTest, EveryControlScalesWithTheZoom) {
 TEST_F(ViewMenuTest, BackAtOneHundredEveryPixelIsAsIfNeverZoomed) {
   const QImage before = client();
   const QSize size = window.size();
-  window.mnuZoom_Click(300);
-  window.mnuZoom_Click(150);
-  window.mnuZoom_Click(100);
+  window.zoomTo(300);
+  window.zoomTo(150);
+  window.zoomTo(100);
   EXPECT_EQ(window.size(), size);
   EXPECT_EQ(client(), before);
   EXPECT_EQ(ui().imgThing->pos(), QPoint(13, 98));
@@ -151,7 +151,7 @@ TEST_F(ViewMenuTest, BackAtOneHundredEveryPixelIsAsIfNeverZoomed) {
 
 TEST_F(ViewMenuTest, AClickAtTheCentreOfEveryCellAt200ReachesThatCell) {
   showActive();
-  window.mnuZoom_Click(200);
+  window.zoomTo(200);
   for (int row = 1; row <= kRows; ++row) {
     for (int col = 1; col <= kCols; ++col) {
       // The hole beside the cell, on the side away from the Thing.
@@ -169,7 +169,7 @@ TEST_F(ViewMenuTest, AClickAtTheCentreOfEveryCellAt200ReachesThatCell) {
 
 TEST_F(ViewMenuTest, TheThingWalksOnTheZoomedBoard) {
   showActive();
-  window.mnuZoom_Click(200);
+  window.zoomTo(200);
   layTrack(1, 3, 1);
   EXPECT_EQ(ui().imgThing->pos(), QPoint(26, 196));
   QTest::mouseClick(tile(3, 1), Qt::RightButton);
@@ -179,7 +179,7 @@ TEST_F(ViewMenuTest, TheThingWalksOnTheZoomedBoard) {
   EXPECT_EQ(ui().imgThing->pos(), QPoint(206, 196));
   EXPECT_EQ(ui().lblScore->text(), "110");
   // Zooming with the Thing away from the start takes it along.
-  window.mnuZoom_Click(100);
+  window.zoomTo(100);
   EXPECT_EQ(ui().imgThing->pos(), thingTopLeft(3, 1));
 }
 
@@ -205,18 +205,18 @@ TEST_F(ViewMenuTest, ShortcutsStepThroughTheSizesAndEachChangeIsWritten) {
 
 TEST_F(ViewMenuTest, SizesThatWouldNotFitTheScreenAreNotOffered) {
   window.area = QRect(0, 0, 1024, 768);
-  window.menus().mnuView->aboutToShow();
+  window.menus().viewMenu->aboutToShow();
   EXPECT_EQ(enabledZooms(), (std::vector<int>{100, 150}));
-  window.mnuZoomIn_Click();
+  window.zoomIn();
   EXPECT_EQ(window.zoom().percent(), 150);
-  window.mnuZoomIn_Click();
-  window.mnuZoom_Click(300);
+  window.zoomIn();
+  window.zoomTo(300);
   EXPECT_EQ(window.zoom().percent(), 150);
   EXPECT_EQ(checkedZooms(), std::vector<int>{150});
   EXPECT_EQ(window.zoomWrites, std::vector<int>{150});
   // Even a screen smaller than the designed window keeps the designed size.
   window.area = QRect(0, 0, 400, 300);
-  window.menus().mnuZoom->aboutToShow();
+  window.menus().zoomMenu->aboutToShow();
   EXPECT_EQ(enabledZooms(), std::vector<int>{100});
 }
 
@@ -224,17 +224,17 @@ TEST_F(ViewMenuTest, TheWindowKeepsItsCornerAndMovesOnlyAsFarAsTheScreenNeeds) {
   window.area = QRect(0, 0, 2000, 1200);
   showActive();
   window.move(100, 50);
-  window.mnuZoom_Click(200);
+  window.zoomTo(200);
   EXPECT_EQ(window.frameGeometry().topLeft(), QPoint(100, 50));
 
   window.move(1500, 300);
-  window.mnuZoom_Click(300);
+  window.zoomTo(300);
   const QRect frame = window.frameGeometry();
   EXPECT_EQ(frame.right(), 1999) << "moved left just enough";
   EXPECT_EQ(frame.bottom(), 1199) << "and up just enough";
   EXPECT_TRUE(window.area.contains(frame));
 
-  window.mnuZoom_Click(100);
+  window.zoomTo(100);
   EXPECT_EQ(window.frameGeometry().topLeft(), frame.topLeft()) << "a smaller window does not move back";
 }
 
@@ -247,7 +247,7 @@ TEST_F(ViewMenuTest, StartUpRestoresTheViewOrTheLargestSizeThatFits) {
   other.Form_Load();
   EXPECT_EQ(other.zoom().percent(), 200);
   EXPECT_TRUE(other.ColourSafe());
-  EXPECT_TRUE(other.menus().mnuColourSafe->isChecked());
+  EXPECT_TRUE(other.menus().colourSafeItem->isChecked());
   const ClickImage& first = *other.controls().imgTile[0];
   EXPECT_EQ(first.size(), QSize(90, 90));
   EXPECT_EQ(first.pixmap().toImage(),

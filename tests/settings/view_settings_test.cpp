@@ -40,16 +40,6 @@ TEST_F(ViewSettingsTest, OnlyTheFourSizesReadAsThemselvesAnythingElseIs100) {
   }
 }
 
-TEST_F(ViewSettingsTest, ColourSafeReadsLikeTheSoundSwitchButIsOffWhenMissing) {
-  const std::pair<const char*, bool> cases[] = {
-      {"Y", true}, {"y", true}, {"yes", true}, {"N", false}, {"No", false}, {"1", false}, {"", false}, {"true", false},
-  };
-  for (const auto& [stored, expected] : cases) {
-    WriteBytes(file, std::string("[View]\nColourSafe=") + stored + "\n");
-    EXPECT_EQ(LoadViewSettings(ini, file).colourSafe, expected) << '"' << stored << '"';
-  }
-}
-
 TEST_F(ViewSettingsTest, EachChangeIsWrittenAndReadBackKeepingTheOtherSections) {
   WriteBytes(file, "[General]\nLastLevel=7\n[Scores]\nL1=85\n");
   SaveColourSafe(ini, file, true);

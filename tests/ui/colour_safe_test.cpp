@@ -186,15 +186,5 @@ TEST(ZoomedPictures, AtOneAndAHalfTilesOfSixtySevenAndSixtyEightPixelsKeepEveryP
   }
 }
 
-TEST(ZoomedPictures, AtTheDesignedSizeTheTileIsTheStripsCell) {
-  for (const qreal ratio : {1.0, 1.25, 2.0}) {
-    for (const char code : {'A', 'Q', 'X'}) {
-      EXPECT_EQ(tilePixmap(code, QSize(45, 45), ratio, TileLook::Designed).toImage(),
-                tilePixmap(code, ratio).toImage())
-          << code << " at " << ratio;
-    }
-  }
-}
-
 }  // namespace
 }  // namespace gorbix::art

@@ -174,11 +174,11 @@ MainMenus buildMainMenus(QMenuBar* bar, std::span<const int> zoomPercents) {
   m.mnuSndFX->setChecked(true);
   m.mnuResetScores = addItem(m.mnuGame, "Reset All Scores");
 
-  m.mnuView = bar->addMenu(QStringLiteral("&View"));
-  m.mnuColourSafe = addItem(m.mnuView, "&Colour-Safe Tiles");
-  m.mnuColourSafe->setCheckable(true);
-  m.mnuZoom = m.mnuView->addMenu(QStringLiteral("&Zoom"));
-  auto* sizes = new QActionGroup(m.mnuZoom);
+  m.viewMenu = bar->addMenu(QStringLiteral("&View"));
+  m.colourSafeItem = addItem(m.viewMenu, "&Colour-Safe Tiles");
+  m.colourSafeItem->setCheckable(true);
+  m.zoomMenu = m.viewMenu->addMenu(QStringLiteral("&Zoom"));
+  auto* sizes = new QActionGroup(m.zoomMenu);
   QString accessKeys;
   for (const int percent : zoomPercents) {
     // Each item's access key is the first of its digits no earlier item took.
@@ -188,17 +188,17 @@ MainMenus buildMainMenus(QMenuBar* bar, std::span<const int> zoomPercents) {
       accessKeys += *key;
       caption.insert(key - caption.begin(), QLatin1Char('&'));
     }
-    QAction* item = addItem(m.mnuZoom, caption,
-                            m.mnuZoomTo.empty() ? QKeySequence(Qt::CTRL | Qt::Key_0) : QKeySequence());
+    QAction* item = addItem(m.zoomMenu, caption,
+                            m.zoomItems.empty() ? QKeySequence(Qt::CTRL | Qt::Key_0) : QKeySequence());
     item->setCheckable(true);
     sizes->addAction(item);
-    m.mnuZoomTo.push_back(item);
+    m.zoomItems.push_back(item);
   }
-  if (!m.mnuZoomTo.empty()) m.mnuZoomTo.front()->setChecked(true);
-  m.mnuZoom->addSeparator();
-  m.mnuZoomIn = addItem(m.mnuZoom, "Zoom &In");
-  m.mnuZoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-  m.mnuZoomOut = addItem(m.mnuZoom, "Zoom &Out", QKeySequence(Qt::CTRL | Qt::Key_Minus));
+  if (!m.zoomItems.empty()) m.zoomItems.front()->setChecked(true);
+  m.zoomMenu->addSeparator();
+  m.zoomInItem = addItem(m.zoomMenu, "Zoom &In");
+  m.zoomInItem->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  m.zoomOutItem = addItem(m.zoomMenu, "Zoom &Out", QKeySequence(Qt::CTRL | Qt::Key_Minus));
 
   m.mnuHelp = bar->addMenu(QStringLiteral("&Help"));
   m.mnuTutorial = addItem(m.mnuHelp, "&Tutorial", QKeySequence(Qt::Key_F1));

@@ -125,12 +125,12 @@ struct MainMenus {
   QAction* mnuJump = nullptr;
   QAction* mnuSndFX = nullptr;
   QAction* mnuResetScores = nullptr;
-  QMenu* mnuView = nullptr;
-  QAction* mnuColourSafe = nullptr;
-  QMenu* mnuZoom = nullptr;
-  std::vector<QAction*> mnuZoomTo;  // one radio item per percent
-  QAction* mnuZoomIn = nullptr;
-  QAction* mnuZoomOut = nullptr;
+  QMenu* viewMenu = nullptr;
+  QAction* colourSafeItem = nullptr;
+  QMenu* zoomMenu = nullptr;
+  std::vector<QAction*> zoomItems;  // one radio item per percent
+  QAction* zoomInItem = nullptr;
+  QAction* zoomOutItem = nullptr;
   QMenu* mnuHelp = nullptr;
   QAction* mnuTutorial = nullptr;
   QAction* mnuLine1 = nullptr;
