@@ -45,7 +45,7 @@ frmMain::frmMain(ErrorTrap& trap, std::unique_ptr<RandomSource> random, SoundBac
       random_(orSeeded(std::move(random))),
       game_(*this, *this, *random_, trap),
       ui_(buildMainControls(this)),
-      menus_(buildMainMenus(menuBar())),
+      menus_(buildMainMenus(menuBar(), kZoomPercents)),
       sndFX_(sounds ? std::move(sounds) : qtSoundBackends()) {
   setWindowTitle(QStringLiteral("Gorbix!"));
   setWindowIcon(art::windowIcon());
@@ -67,6 +67,16 @@ frmMain::frmMain(ErrorTrap& trap, std::unique_ptr<RandomSource> random, SoundBac
   connect(menus_.mnuJump, &QAction::triggered, this, &frmMain::mnuJump_Click);
   connect(menus_.mnuSndFX, &QAction::triggered, this, &frmMain::mnuSndFX_Click);
   connect(menus_.mnuResetScores, &QAction::triggered, this, &frmMain::mnuResetScores_Click);
+  connect(menus_.colourSafeItem, &QAction::triggered, this, &frmMain::toggleColourSafe);
+  for (std::size_t i = 0; i < menus_.zoomItems.size() && i < kZoomPercents.size(); ++i) {
+    const int percent = kZoomPercents[i];
+    connect(menus_.zoomItems[i], &QAction::triggered, this, [this, percent] { zoomTo(percent); });
+  }
+  connect(menus_.zoomInItem, &QAction::triggered, this, &frmMain::zoomIn);
+  connect(menus_.zoomOutItem, &QAction::triggered, this, &frmMain::zoomOut);
+  // The screen may have changed since: the choices are checked when seen.
+  connect(menus_.viewMenu, &QMenu::aboutToShow, this, &frmMain::updateZoomChoices);
+  connect(menus_.zoomMenu, &QMenu::aboutToShow, this, &frmMain::updateZoomChoices);
   connect(menus_.mnuTutorial, &QAction::triggered, this, &frmMain::mnuTutorial_Click);
   connect(menus_.mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
 }
@@ -81,6 +91,11 @@ void frmMain::Form_Load() {
     settings_->open(AppFolder_);
     stored_ = settings_->loadGame();
   }
+  const ViewSettings view = loadView();
+  look_ = view.colourSafe ? art::TileLook::ColourSafe : art::TileLook::Designed;
+  menus_.colourSafeItem->setChecked(view.colourSafe);
+  // A size stored on a larger screen gives way to the largest that fits.
+  setZoom(offeredZoom(view.zoom + 1, -1));
   loadPlacement();
   loadBackground();
   showBestScores(loadBestScores());
@@ -166,6 +181,21 @@ void frmMain::soundSwitchChanged(bool on) {
   if (settings_) settings_->saveSounds(on);
 }
 
+ViewSettings frmMain::loadView() { return settings_ ? settings_->loadView() : ViewSettings{}; }
+
+void frmMain::colourSafeChanged(bool on) {
+  if (settings_) settings_->saveColourSafe(on);
+}
+
+void frmMain::zoomChanged(int percent) {
+  if (settings_) settings_->saveZoom(percent);
+}
+
+QRect frmMain::screenArea() const {
+  const QScreen* s = screen();
+  return s ? s->availableGeometry() : QRect();
+}
+
 void frmMain::showBestScores(const BestScores& best) {
   game_.setBestScores(best);
   ui_.lstScores->clear();
@@ -176,24 +206,54 @@ void frmMain::showBestScores(const BestScores& best) {
   ui_.lblRating->setText(qs(OverallRating(best)));
 }
 
-const QPixmap& frmMain::tilePicture(char code) {
-  auto it = tilePictures_.find(code);
-  if (it == tilePictures_.end()) it = tilePictures_.emplace(code, art::tilePixmap(code, tilePictureRatio_)).first;
+const QPixmap& frmMain::tilePicture(char code, QSize size) {
+  const auto key = std::tuple(code, size.width(), size.height());
+  auto it = tilePictures_.find(key);
+  if (it == tilePictures_.end()) it = tilePictures_.emplace(key, art::tilePixmap(code, size, pictureRatio_, look_)).first;
   return it->second;
 }
 
 void frmMain::redrawPictures() {
   const qreal ratio = devicePixelRatioF();
-  if (ratio == tilePictureRatio_) return;
-  ui_.imgThing->setPixmap(QPixmap::fromImage(art::drawThing(ratio)));
+  if (ratio == pictureRatio_ && zoom_ == pictureZoom_ && look_ == pictureLook_) return;
+  ui_.imgThing->setPixmap(QPixmap::fromImage(art::drawThing(ui_.imgThing->size(), ratio)));
   // Before the first level is dealt the tiles have no pictures to redraw.
   const bool dealt = !ui_.imgTile.front()->pixmap().isNull();
   tilePictures_.clear();
-  tilePictureRatio_ = ratio;
+  pictureRatio_ = ratio;
+  pictureZoom_ = zoom_;
+  pictureLook_ = look_;
   if (!dealt) return;
   for (int index = 0; index < kCells; ++index) {
     const Cell cell = IndexToCell(index);
-    ui_.imgTile[static_cast<std::size_t>(index)]->setPixmap(tilePicture(game_.Board(cell.col, cell.row)));
+    cellChanged(cell.col, cell.row, game_.Board(cell.col, cell.row));
+  }
+}
+
+bool frmMain::zoomFits(int percent) const {
+  const QRect area = screenArea();
+  if (percent == kZoomPercents.front() || area.isEmpty()) return true;
+  // The title bar, frame and menu bar stay as they are; the client grows.
+  const QSize around = frameGeometry().size() - ui_.client->size();
+  const QSize needed = Zoom(percent).at(QSize(kClientWidth, kClientHeight)) + around;
+  return needed.width() <= area.width() && needed.height() <= area.height();
+}
+
+void frmMain::setZoom(int percent) {
+  if (Zoom(percent) == zoom_) return;
+  const QPoint corner = pos();
+  zoom_ = Zoom(percent);
+  applyZoom(ui_, zoom_, game_.ThingCol(), game_.ThingRow());
+  layout()->activate();
+  redrawPictures();
+  if (isVisible()) move(keepOnScreen(corner, frameGeometry().size(), screenArea()));
+  updateZoomChoices();
+}
+
+void frmMain::updateZoomChoices() {
+  for (std::size_t i = 0; i < menus_.zoomItems.size() && i < kZoomPercents.size(); ++i) {
+    menus_.zoomItems[i]->setEnabled(zoomFits(kZoomPercents[i]));
+    menus_.zoomItems[i]->setChecked(kZoomPercents[i] == zoom_.percent());
   }
 }
 
@@ -205,12 +265,13 @@ void frmMain::imgThing_MouseUp(Qt::MouseButton button) { game_.imgThing_MouseUp(
 
 void frmMain::cellChanged(int col, int row, char code) {
   if (!OnBoard(col, row)) return;
-  ui_.imgTile[static_cast<std::size_t>(CellToIndex(col, row))]->setPixmap(tilePicture(code));
+  ClickImage& image = *ui_.imgTile[static_cast<std::size_t>(CellToIndex(col, row))];
+  image.setPixmap(tilePicture(code, image.size()));
 }
 
 void frmMain::thingHidden() { ui_.imgThing->hide(); }
 
-void frmMain::thingMoved(int col, int row) { ui_.imgThing->move(thingTopLeft(col, row)); }
+void frmMain::thingMoved(int col, int row) { ui_.imgThing->move(thingRect(col, row, zoom_).topLeft()); }
 
 void frmMain::thingShown() { ui_.imgThing->show(); }
 
@@ -279,6 +340,31 @@ void frmMain::mnuSndFX_Click() {
   sndFX_.setSoundsOn(on);
   menus_.mnuSndFX->setChecked(on);
   soundSwitchChanged(on);
+}
+
+void frmMain::toggleColourSafe() {
+  const bool on = !ColourSafe();
+  look_ = on ? art::TileLook::ColourSafe : art::TileLook::Designed;
+  menus_.colourSafeItem->setChecked(on);
+  redrawPictures();
+  colourSafeChanged(on);
+}
+
+void frmMain::zoomTo(int percent) {
+  if (percent == zoom_.percent() || !zoomFits(percent)) {
+    updateZoomChoices();
+    return;
+  }
+  setZoom(percent);
+  zoomChanged(percent);
+}
+
+void frmMain::zoomIn() { zoomTo(offeredZoom(zoom_.percent(), +1)); }
+
+void frmMain::zoomOut() { zoomTo(offeredZoom(zoom_.percent(), -1)); }
+
+int frmMain::offeredZoom(int from, int direction) const {
+  return nextZoom(kZoomPercents, from, direction, [this](int percent) { return zoomFits(percent); });
 }
 
 void frmMain::mnuResetScores_Click() {

@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 
 #include <QMainWindow>
 #include <QTimer>
@@ -14,6 +15,7 @@
 #include "app/sound_fx.h"
 #include "app/stored_settings.h"
 #include "game/game.h"
+#include "ui/art/tile_art.h"
 #include "ui/windows/main_layout.h"
 
 class QDialog;
@@ -45,6 +47,11 @@ class frmMain : public QMainWindow, public GameView, public GameHost {
   QTimer& tmrMoveThing() { return tmrMoveThing_; }
   SoundEffects& sounds() { return sndFX_; }
   bool SoundsOn() const { return sndFX_.SoundsOn(); }
+  bool ColourSafe() const { return look_ == art::TileLook::ColourSafe; }
+  const Zoom& zoom() const { return zoom_; }
+  // Whether the window at percent of its designed size fits the screen's
+  // available area; the designed size is always offered.
+  bool zoomFits(int percent) const;
   const std::string& AppFolder() const { return AppFolder_; }
 
   // GameView.
@@ -77,6 +84,12 @@ class frmMain : public QMainWindow, public GameView, public GameHost {
   void mnuAbout_Click();
   void lstScores_DblClick();
 
+  // The View menu's commands; a size that does not fit is refused.
+  void toggleColourSafe();
+  void zoomTo(int percent);
+  void zoomIn();
+  void zoomOut();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
@@ -96,15 +109,29 @@ class frmMain : public QMainWindow, public GameView, public GameHost {
   virtual void saveGame(std::int16_t lastLevel, const BestScores& best);
   // The sound switch was toggled; the place to store it at once.
   virtual void soundSwitchChanged(bool on);
+  // The View menu's settings: read at start-up, each stored when changed.
+  virtual ViewSettings loadView();
+  virtual void colourSafeChanged(bool on);
+  virtual void zoomChanged(int percent);
+  // The area the window must fit in at every zoom.
+  virtual QRect screenArea() const;
 
  private:
   void loadBackground();
   void showBestScores(const BestScores& best);
   void imgTile_MouseUp(int index, Qt::MouseButton button);
   void imgThing_MouseUp(Qt::MouseButton button);
-  const QPixmap& tilePicture(char code);
-  // Draws the board and the Thing again at the display's pixel density.
+  const QPixmap& tilePicture(char code, QSize size);
+  // Draws the board and the Thing again when the display's pixel density,
+  // the zoom or the tiles' look has changed.
   void redrawPictures();
+  // Resizes the window and everything on it; a shown window keeps its
+  // top-left corner unless that would leave part of it off the screen.
+  void setZoom(int percent);
+  // Ticks the current size and disables the sizes that would not fit.
+  void updateZoomChoices();
+  // The nearest size above (direction > 0) or below `from` that fits.
+  int offeredZoom(int from, int direction) const;
 
   StoredSettings* settings_ = nullptr;
   GameSettings stored_;
@@ -115,8 +142,13 @@ class frmMain : public QMainWindow, public GameView, public GameHost {
   QTimer tmrMoveThing_;
   SoundEffects sndFX_;
   std::string AppFolder_;
-  std::map<char, QPixmap> tilePictures_;
-  qreal tilePictureRatio_ = 0;
+  art::TileLook look_ = art::TileLook::Designed;
+  Zoom zoom_;
+  std::map<std::tuple<char, int, int>, QPixmap> tilePictures_;  // code, width, height
+  // What the pictures on show were drawn for.
+  qreal pictureRatio_ = 0;
+  art::TileLook pictureLook_ = art::TileLook::Designed;
+  Zoom pictureZoom_;
   bool unloaded_ = false;
 };
 

@@ -33,6 +33,9 @@ class StoredSettings {
 
   GameSettings loadGame() { return store_->load(); }
   void saveSounds(bool on) { SaveSounds(ini_, IniFile_, on); }
+  ViewSettings loadView() { return LoadViewSettings(ini_, IniFile_); }
+  void saveColourSafe(bool on) { SaveColourSafe(ini_, IniFile_, on); }
+  void saveZoom(int percent) { SaveZoom(ini_, IniFile_, percent); }
   void newBestScore(int level) { store_->bestScoreChanged(level); }
   void allScoresReset() { store_->allScoresReset(); }
   // One replacement of the file with the main window's placement, the

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "support/text.h"
@@ -113,6 +114,33 @@ IniFileChoice IniFileLocation(std::string_view AppFolder, bool appFolderWritable
 IniFileChoice FindIniFile(std::string_view AppFolder, std::string_view userConfigFolder) {
   const std::string folder(AppFolder);
   return IniFileLocation(AppFolder, !folder.empty() && ::access(folder.c_str(), W_OK) == 0, userConfigFolder);
+}
+
+namespace {
+
+int storedZoom(int percent) {
+  return std::find(kZoomPercents.begin(), kZoomPercents.end(), percent) != kZoomPercents.end() ? percent : 100;
+}
+
+}  // namespace
+
+ViewSettings LoadViewSettings(Settings& ini, const std::string& IniFile) {
+  ViewSettings view;
+  view.colourSafe = ini.GetIniBool(kViewSection, kColourSafeKey, false, IniFile, false);
+  // Compared as text: "150abc" or "0150" would read as 150 as a number.
+  const std::string zoom = ini.GetIniStr(kViewSection, kZoomKey, "100", IniFile, false);
+  for (const int percent : kZoomPercents) {
+    if (zoom == std::to_string(percent)) view.zoom = percent;
+  }
+  return view;
+}
+
+void SaveColourSafe(Settings& ini, const std::string& IniFile, bool on) {
+  ini.PutIniBool(kViewSection, kColourSafeKey, on, IniFile);
+}
+
+void SaveZoom(Settings& ini, const std::string& IniFile, int percent) {
+  ini.PutIniInt(kViewSection, kZoomKey, static_cast<std::int16_t>(storedZoom(percent)), IniFile);
 }
 
 }  // namespace gorbix

@@ -92,4 +92,24 @@ IniFileChoice IniFileLocation(std::string_view AppFolder, bool appFolderWritable
 // IniFileLocation with the question asked of the file system.
 IniFileChoice FindIniFile(std::string_view AppFolder, std::string_view userConfigFolder);
 
+// How the main window looks: each switch is written when the player
+// changes it, and read at start-up.
+inline constexpr std::string_view kViewSection = "View";
+inline constexpr std::string_view kColourSafeKey = "ColourSafe";
+inline constexpr std::string_view kZoomKey = "Zoom";
+// The sizes of the main window, in percent of the designed size.
+inline constexpr std::array<int, 4> kZoomPercents{100, 150, 200, 300};
+
+struct ViewSettings {
+  bool colourSafe = false;
+  int zoom = 100;
+};
+
+// "ColourSafe" reads like "Sounds" but is off when missing; "Zoom" must be
+// one of kZoomPercents to the character, anything else is 100. Never writes.
+ViewSettings LoadViewSettings(Settings& ini, const std::string& IniFile);
+void SaveColourSafe(Settings& ini, const std::string& IniFile, bool on);
+// A percent outside kZoomPercents is stored as 100.
+void SaveZoom(Settings& ini, const std::string& IniFile, int percent);
+
 }  // namespace gorbix

@@ -36,6 +36,11 @@ class TestMain : public frmMain {
   std::vector<bool> soundSwitchWrites;
   BestScores storedBest{};
   std::int16_t storedLevel = 1;
+  ViewSettings storedView;
+  std::vector<bool> colourSafeWrites;
+  std::vector<int> zoomWrites;
+  // Room for every size unless a test makes the screen smaller.
+  QRect area{0, 0, 3840, 2160};
 
  protected:
   void runModal(QDialog& dialog) override {
@@ -46,6 +51,10 @@ class TestMain : public frmMain {
   void soundSwitchChanged(bool on) override { soundSwitchWrites.push_back(on); }
   BestScores loadBestScores() override { return storedBest; }
   std::int16_t loadLastLevel() override { return storedLevel; }
+  ViewSettings loadView() override { return storedView; }
+  void colourSafeChanged(bool on) override { colourSafeWrites.push_back(on); }
+  void zoomChanged(int percent) override { zoomWrites.push_back(percent); }
+  QRect screenArea() const override { return area; }
 };
 
 class MainWindowTest : public ::testing::Test {

@@ -42,6 +42,8 @@ class SettingsMain : public frmMain {
     if (answer) answer(dialog);
   }
   void endProgram() override { ++programEnds; }
+  // Room for every zoom, whatever the test platform's screen.
+  QRect screenArea() const override { return {0, 0, 3840, 2160}; }
 };
 
 class StoredSettingsTest : public ::testing::Test {
@@ -263,6 +265,32 @@ TEST_F(StoredSettingsTest, WindowsReopenWhereTheyWereLeft) {
   auto window = start();
   EXPECT_EQ(window->frameGeometry().topLeft(), QPoint(40, 60));
   EXPECT_TRUE(readIni().contains("frmMain=600 900 "));
+}
+
+TEST_F(StoredSettingsTest, ViewChoicesAreWrittenWhenChangedAndComeBackAtTheNextStart) {
+  {
+    auto window = start();
+    window->menus().colourSafeItem->trigger();
+    EXPECT_TRUE(readIni().contains("[View]\nColourSafe=Y\n"));
+    window->zoomTo(150);
+    EXPECT_TRUE(readIni().contains("Zoom=150\n"));
+    // The position stays in twips at 15 per pixel, whatever the zoom.
+    window->move(40, 60);
+    window->Form_Unload();
+    EXPECT_TRUE(readIni().contains("frmMain=600 900 "));
+    EXPECT_TRUE(readIni().contains("[View]\nColourSafe=Y\nZoom=150\n")) << "the save keeps the section";
+  }
+  auto window = start();
+  EXPECT_TRUE(window->ColourSafe());
+  EXPECT_EQ(window->zoom().percent(), 150);
+  EXPECT_EQ(window->controls().imgTile[0]->geometry(), QRect(8, 135, 67, 68));
+
+  writeIni("[View]\nColourSafe=\nZoom=175\n");
+  auto damaged = start();
+  EXPECT_FALSE(damaged->ColourSafe());
+  EXPECT_EQ(damaged->zoom().percent(), 100);
+  EXPECT_EQ(readIni(), "[View]\nColourSafe=\nZoom=175\n") << "start-up never writes";
+  EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(StoredSettingsTest, TutorialPlacementIsKeptUnderItsOwnName) {

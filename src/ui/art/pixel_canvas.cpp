@@ -11,10 +11,9 @@ namespace {
 constexpr qreal kMinRatio = 0.5;
 constexpr qreal kMaxRatio = 8.0;
 
-// For each device pixel along one axis, the logical pixel it shows. Logical
-// pixel i covers device pixels [round(i * ratio), round((i + 1) * ratio)).
-std::vector<int> deviceToLogical(int logical, qreal ratio) {
-  const int device = static_cast<int>(std::lround(logical * ratio));
+// For each of `device` pixels along one axis, the canvas pixel it shows.
+// Canvas pixel i covers device pixels [round(i * ratio), round((i + 1) * ratio)).
+std::vector<int> deviceToLogical(int logical, qreal ratio, int device) {
   std::vector<int> map(static_cast<std::size_t>(device));
   int i = 0;
   for (int d = 0; d < device; ++d) {
@@ -53,10 +52,18 @@ QRgb PixelCanvas::at(int x, int y) const {
   return pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)];
 }
 
-QImage PixelCanvas::toImage(qreal devicePixelRatio) const {
+QImage PixelCanvas::toImage(qreal devicePixelRatio) const { return toImage(QSize(width_, height_), devicePixelRatio); }
+
+QImage PixelCanvas::toImage(QSize size, qreal devicePixelRatio) const {
   const qreal ratio = usableRatio(devicePixelRatio);
-  const std::vector<int> columns = deviceToLogical(width_, ratio);
-  const std::vector<int> rows = deviceToLogical(height_, ratio);
+  const int deviceWidth = static_cast<int>(std::lround(std::max(size.width(), 0) * ratio));
+  const int deviceHeight = static_cast<int>(std::lround(std::max(size.height(), 0) * ratio));
+  // At the canvas's own size the ratio is used as given, so rounding at the
+  // halves cannot move a block edge.
+  const qreal across = size.width() == width_ || width_ == 0 ? ratio : ratio * size.width() / width_;
+  const qreal down = size.height() == height_ || height_ == 0 ? ratio : ratio * size.height() / height_;
+  const std::vector<int> columns = deviceToLogical(width_, across, deviceWidth);
+  const std::vector<int> rows = deviceToLogical(height_, down, deviceHeight);
   QImage image(static_cast<int>(columns.size()), static_cast<int>(rows.size()), QImage::Format_RGB32);
   for (int dy = 0; dy < image.height(); ++dy) {
     auto* line = reinterpret_cast<QRgb*>(image.scanLine(dy));

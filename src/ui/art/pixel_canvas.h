@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <QSize>
 #include <QRgb>
 
 #include <vector>
@@ -26,6 +27,10 @@ class PixelCanvas {
 
   // devicePixelRatio is clamped to a usable range; the image carries it.
   QImage toImage(qreal devicePixelRatio) const;
+  // The picture at `size` logical pixels: each canvas pixel becomes a block
+  // of whole device pixels, a pixel or so wider or narrower than its
+  // neighbours where the size is not a whole multiple.
+  QImage toImage(QSize size, qreal devicePixelRatio) const;
 
  private:
   int width_;

@@ -42,11 +42,13 @@ QRgb thingPixel(int x, int y) {
 
 }  // namespace
 
-QImage drawThing(qreal devicePixelRatio) {
+QImage drawThing(QSize size, qreal devicePixelRatio) {
   PixelCanvas canvas(kThingSize, kThingSize, kField);
   for (int y = 0; y < kThingSize; ++y)
     for (int x = 0; x < kThingSize; ++x) canvas.set(x, y, thingPixel(x, y));
-  return canvas.toImage(devicePixelRatio);
+  return canvas.toImage(size, devicePixelRatio);
 }
+
+QImage drawThing(qreal devicePixelRatio) { return drawThing(QSize(kThingSize, kThingSize), devicePixelRatio); }
 
 }  // namespace gorbix::art

@@ -1,15 +1,63 @@
 #include "ui/windows/main_layout.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 #include "ui/windows/window_look.h"
 
 namespace gorbix {
+
+namespace {
+
+constexpr QSize kTileDesigned{45, 45};
+constexpr int kThingDesigned = 29;
+constexpr QRect kDifficultyRect{385, 38, 156, 15};
+constexpr QRect kScoreRect{385, 91, 156, 15};
+constexpr QRect kScoresListRect{385, 150, 155, 145};
+constexpr QRect kRatingRect{378, 336, 170, 15};
+
+}  // namespace
+
+int Zoom::at(int designed) const {
+  return static_cast<int>(std::floor((static_cast<double>(designed) * percent_ + 50.0) / 100.0));
+}
+
+QRect Zoom::at(const QRect& designed) const {
+  return {at(designed.topLeft()), at(designed.topLeft() + QPoint(designed.width(), designed.height())) - QPoint(1, 1)};
+}
+
+QRect tileRect(int col, int row, const Zoom& zoom) { return zoom.at(QRect(tileTopLeft(col, row), kTileDesigned)); }
+
+QRect thingRect(int col, int row, const Zoom& zoom) {
+  return {zoom.at(thingTopLeft(col, row)), zoom.at(QSize(kThingDesigned, kThingDesigned))};
+}
+
+int nextZoom(std::span<const int> percents, int current, int direction, const std::function<bool(int)>& offered) {
+  auto wanted = [&](int percent) { return (direction > 0 ? percent > current : percent < current) && offered(percent); };
+  if (direction > 0) {
+    const auto found = std::find_if(percents.begin(), percents.end(), wanted);
+    return found != percents.end() ? *found : current;
+  }
+  const auto found = std::find_if(percents.rbegin(), percents.rend(), wanted);
+  return found != percents.rend() ? *found : current;
+}
+
+QPoint keepOnScreen(QPoint corner, QSize size, const QRect& area) {
+  if (area.isEmpty()) return corner;
+  // Right and bottom first, so a window too big for the area ends up with
+  // its top-left corner, and the title bar, on the screen.
+  const int x = std::max(std::min(corner.x(), area.x() + area.width() - size.width()), area.x());
+  const int y = std::max(std::min(corner.y(), area.y() + area.height() - size.height()), area.y());
+  return {x, y};
+}
 
 ClickImage::ClickImage(QWidget* parent) : QLabel(parent) { setContextMenuPolicy(Qt::PreventContextMenu); }
 
@@ -24,21 +72,39 @@ Backdrop::Backdrop(QWidget* parent) : QWidget(parent) {}
 
 void Backdrop::setPicture(const QPixmap& picture) {
   picture_ = picture;
+  scaled_ = QPixmap();
+  update();
+}
+
+void Backdrop::setZoom(const Zoom& zoom) {
+  zoom_ = zoom;
+  scaled_ = QPixmap();
+  setFixedSize(zoom.at(QSize(kClientWidth, kClientHeight)));
   update();
 }
 
 void Backdrop::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   painter.fillRect(rect(), palette().color(QPalette::Button));
-  if (!picture_.isNull()) painter.drawPixmap(0, 0, picture_);
+  if (picture_.isNull()) return;
+  if (zoom_ == Zoom()) {
+    painter.drawPixmap(0, 0, picture_);
+    return;
+  }
+  // Scaled once per zoom and density, to the device pixels it will cover.
+  const qreal ratio = devicePixelRatioF();
+  if (scaled_.isNull() || scaled_.devicePixelRatio() != ratio) {
+    const QSize size = zoom_.at(picture_.deviceIndependentSize().toSize());
+    scaled_ = picture_.scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scaled_.setDevicePixelRatio(ratio);
+  }
+  painter.drawPixmap(0, 0, scaled_);
 }
 
 namespace {
 
-QLabel* valueLabel(QWidget* parent, QRect geometry, const QString& text) {
+QLabel* valueLabel(QWidget* parent, const QString& text) {
   auto* label = new QLabel(text, parent);
-  label->setGeometry(geometry);
-  label->setFont(look::fixedFont(true));
   label->setAlignment(Qt::AlignCenter);
   label->setAutoFillBackground(true);
   QPalette palette = label->palette();
@@ -52,39 +118,50 @@ QLabel* valueLabel(QWidget* parent, QRect geometry, const QString& text) {
 MainControls buildMainControls(QWidget* owner) {
   MainControls c;
   c.client = new Backdrop(owner);
-  c.client->setFixedSize(kClientWidth, kClientHeight);
-
-  for (int index = 0; index < kCells; ++index) {
-    auto* tile = new ClickImage(c.client);
-    tile->setGeometry(QRect(tileTopLeft(index % kCols + 1, index / kCols + 1), QSize(45, 45)));
-    c.imgTile[static_cast<std::size_t>(index)] = tile;
-  }
+  for (auto& tile : c.imgTile) tile = new ClickImage(c.client);
   // Made after the tiles, so it is drawn above them and takes their clicks.
   c.imgThing = new ClickImage(c.client);
-  c.imgThing->setGeometry(QRect(thingTopLeft(kStartCell.col, kStartCell.row), QSize(29, 29)));
-
-  c.lblDifficulty = valueLabel(c.client, {385, 38, 156, 15}, QStringLiteral("0"));
-  c.lblScore = valueLabel(c.client, {385, 91, 156, 15}, QStringLiteral("0"));
+  c.lblDifficulty = valueLabel(c.client, QStringLiteral("0"));
+  c.lblScore = valueLabel(c.client, QStringLiteral("0"));
   c.lstScores = new QListWidget(c.client);
-  c.lstScores->setGeometry(385, 150, 155, 145);
-  c.lstScores->setFont(look::fixedFont(false));
   c.lstScores->setSelectionMode(QAbstractItemView::SingleSelection);
   c.lstScores->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  c.lblRating = valueLabel(c.client, {378, 336, 170, 15}, QStringLiteral("Universal Overlord!"));
+  c.lblRating = valueLabel(c.client, QStringLiteral("Universal Overlord!"));
+  applyZoom(c, Zoom(), kStartCell.col, kStartCell.row);
   return c;
+}
+
+void applyZoom(MainControls& c, const Zoom& zoom, int thingCol, int thingRow) {
+  c.client->setZoom(zoom);
+  for (int index = 0; index < kCells; ++index) {
+    c.imgTile[static_cast<std::size_t>(index)]->setGeometry(tileRect(index % kCols + 1, index / kCols + 1, zoom));
+  }
+  c.imgThing->setGeometry(thingRect(thingCol, thingRow, zoom));
+  const QFont bold = look::fixedFont(true, zoom.factor());
+  for (const auto& [label, designed] : {std::pair{c.lblDifficulty, kDifficultyRect}, std::pair{c.lblScore, kScoreRect},
+                                        std::pair{c.lblRating, kRatingRect}}) {
+    label->setGeometry(zoom.at(designed));
+    label->setFont(bold);
+  }
+  c.lstScores->setGeometry(zoom.at(kScoresListRect));
+  c.lstScores->setFont(look::fixedFont(false, zoom.factor()));
 }
 
 namespace {
 
-QAction* addItem(QMenu* menu, const char* caption, const QKeySequence& shortcut = {}) {
-  QAction* action = menu->addAction(QString::fromUtf8(caption));
+QAction* addItem(QMenu* menu, const QString& caption, const QKeySequence& shortcut = {}) {
+  QAction* action = menu->addAction(caption);
   action->setShortcut(shortcut);
   return action;
 }
 
+QAction* addItem(QMenu* menu, const char* caption, const QKeySequence& shortcut = {}) {
+  return addItem(menu, QString::fromUtf8(caption), shortcut);
+}
+
 }  // namespace
 
-MainMenus buildMainMenus(QMenuBar* bar) {
+MainMenus buildMainMenus(QMenuBar* bar, std::span<const int> zoomPercents) {
   MainMenus m;
   m.mnuFile = bar->addMenu(QStringLiteral("&File"));
   m.mnuExit = addItem(m.mnuFile, "E&xit", QKeySequence(Qt::CTRL | Qt::Key_X));
@@ -96,6 +173,32 @@ MainMenus buildMainMenus(QMenuBar* bar) {
   m.mnuSndFX->setCheckable(true);
   m.mnuSndFX->setChecked(true);
   m.mnuResetScores = addItem(m.mnuGame, "Reset All Scores");
+
+  m.viewMenu = bar->addMenu(QStringLiteral("&View"));
+  m.colourSafeItem = addItem(m.viewMenu, "&Colour-Safe Tiles");
+  m.colourSafeItem->setCheckable(true);
+  m.zoomMenu = m.viewMenu->addMenu(QStringLiteral("&Zoom"));
+  auto* sizes = new QActionGroup(m.zoomMenu);
+  QString accessKeys;
+  for (const int percent : zoomPercents) {
+    // Each item's access key is the first of its digits no earlier item took.
+    QString caption = QStringLiteral("%1 %").arg(percent);
+    const auto key = std::find_if(caption.begin(), caption.end(), [&](QChar c) { return c.isDigit() && !accessKeys.contains(c); });
+    if (key != caption.end()) {
+      accessKeys += *key;
+      caption.insert(key - caption.begin(), QLatin1Char('&'));
+    }
+    QAction* item = addItem(m.zoomMenu, caption,
+                            m.zoomItems.empty() ? QKeySequence(Qt::CTRL | Qt::Key_0) : QKeySequence());
+    item->setCheckable(true);
+    sizes->addAction(item);
+    m.zoomItems.push_back(item);
+  }
+  if (!m.zoomItems.empty()) m.zoomItems.front()->setChecked(true);
+  m.zoomMenu->addSeparator();
+  m.zoomInItem = addItem(m.zoomMenu, "Zoom &In");
+  m.zoomInItem->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  m.zoomOutItem = addItem(m.zoomMenu, "Zoom &Out", QKeySequence(Qt::CTRL | Qt::Key_Minus));
 
   m.mnuHelp = bar->addMenu(QStringLiteral("&Help"));
   m.mnuTutorial = addItem(m.mnuHelp, "&Tutorial", QKeySequence(Qt::Key_F1));

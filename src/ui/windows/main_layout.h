@@ -3,6 +3,9 @@
 #pragma once
 
 #include <array>
+#include <functional>
+#include <span>
+#include <vector>
 
 #include <QLabel>
 #include <QPixmap>
@@ -26,6 +29,39 @@ inline QPoint tileTopLeft(int col, int row) { return {5 + 45 * (col - 1), 90 + 4
 // The Thing's picture sits 8 px inside its cell, centred on the tile.
 inline QPoint thingTopLeft(int col, int row) { return tileTopLeft(col, row) + QPoint(8, 8); }
 
+// The main window drawn at a percentage of its designed size: designed
+// pixels to screen pixels, halves rounded up.
+class Zoom {
+ public:
+  explicit Zoom(int percent = 100) : percent_(percent) {}
+  int percent() const { return percent_; }
+  qreal factor() const { return percent_ / 100.0; }
+  bool operator==(const Zoom&) const = default;
+
+  int at(int designed) const;
+  QPoint at(QPoint designed) const { return {at(designed.x()), at(designed.y())}; }
+  QSize at(QSize designed) const { return {at(designed.width()), at(designed.height())}; }
+  // Both edges are scaled rather than the size, so rectangles that touch
+  // as designed still touch where the scaled size is not whole.
+  QRect at(const QRect& designed) const;
+
+ private:
+  int percent_;
+};
+
+QRect tileRect(int col, int row, const Zoom& zoom);
+// The Thing keeps one size on every cell, its corner where its designed one falls.
+QRect thingRect(int col, int row, const Zoom& zoom);
+
+// The nearest of percents above current (direction > 0) or below it that
+// `offered` allows; current itself when there is none.
+int nextZoom(std::span<const int> percents, int current, int direction, const std::function<bool(int)>& offered);
+
+// Where a window of `size` with its top-left corner at `corner` goes so
+// that it lies in `area`: the same corner, moved only as far as needed.
+// A window larger than the area keeps its top-left corner in it.
+QPoint keepOnScreen(QPoint corner, QSize size, const QRect& area);
+
 // An image control that reports which mouse button was released over it.
 class ClickImage : public QLabel {
   Q_OBJECT
@@ -42,8 +78,9 @@ class ClickImage : public QLabel {
   void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-// The client area: the background picture, unscaled from the top-left
-// corner, on the button-face colour wherever the picture does not reach.
+// The client area: the background picture from the top-left corner, on
+// the button-face colour wherever the picture does not reach. At the
+// designed size the picture is drawn as it is; zoomed, smoothly scaled.
 class Backdrop : public QWidget {
   Q_OBJECT
 
@@ -51,12 +88,15 @@ class Backdrop : public QWidget {
   explicit Backdrop(QWidget* parent);
   void setPicture(const QPixmap& picture);
   const QPixmap& picture() const { return picture_; }
+  void setZoom(const Zoom& zoom);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   QPixmap picture_;
+  Zoom zoom_;
+  QPixmap scaled_;  // picture_ at zoom_, for the density it was made at
 };
 
 struct MainControls {
@@ -73,6 +113,10 @@ struct MainControls {
 // Thing lies above the tiles and the tiles above the background.
 MainControls buildMainControls(QWidget* owner);
 
+// Places and sizes every control, and sizes the fonts, at the zoom; the
+// Thing goes to the cell given. The pictures are the caller's to redraw.
+void applyZoom(MainControls& controls, const Zoom& zoom, int thingCol, int thingRow);
+
 struct MainMenus {
   QMenu* mnuFile = nullptr;
   QAction* mnuExit = nullptr;
@@ -81,12 +125,20 @@ struct MainMenus {
   QAction* mnuJump = nullptr;
   QAction* mnuSndFX = nullptr;
   QAction* mnuResetScores = nullptr;
+  QMenu* viewMenu = nullptr;
+  QAction* colourSafeItem = nullptr;
+  QMenu* zoomMenu = nullptr;
+  std::vector<QAction*> zoomItems;  // one radio item per percent
+  QAction* zoomInItem = nullptr;
+  QAction* zoomOutItem = nullptr;
   QMenu* mnuHelp = nullptr;
   QAction* mnuTutorial = nullptr;
   QAction* mnuLine1 = nullptr;
   QAction* mnuAbout = nullptr;
 };
 
-MainMenus buildMainMenus(QMenuBar* bar);
+// zoomPercents: the sizes the Zoom menu offers, in increasing order; the
+// first, the designed size, also answers Ctrl+0.
+MainMenus buildMainMenus(QMenuBar* bar, std::span<const int> zoomPercents);
 
 }  // namespace gorbix

@@ -17,13 +17,13 @@ QFont dialogFont(qreal pointSize, bool bold) {
   return font;
 }
 
-QFont fixedFont(bool bold) {
+QFont fixedFont(bool bold, qreal scale) {
   QFont font;
   font.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
                     QFontDatabase::systemFont(QFontDatabase::FixedFont).family()});
   font.setStyleHint(QFont::Monospace);
   font.setFixedPitch(true);
-  font.setPointSizeF(9.75);
+  font.setPointSizeF(9.75 * scale);
   font.setBold(bold);
   return font;
 }

@@ -13,8 +13,9 @@ namespace gorbix::look {
 // standard is 8.25 point bold.
 QFont dialogFont(qreal pointSize = 8.25, bool bold = true);
 // The main window's value labels (bold) and score list (regular):
-// fixed pitch, so that the list's columns line up.
-QFont fixedFont(bool bold);
+// fixed pitch, so that the list's columns line up; scale enlarges it with
+// the zoomed window.
+QFont fixedFont(bool bold, qreal scale = 1.0);
 
 inline QColor blueText() { return {0, 0, 255}; }
 
