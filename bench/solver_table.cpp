@@ -1,5 +1,6 @@
 // The solver on fixed boards of six levels: win rate, final scores, slides
-// and the time to a first winning line, beside a plain width-100 beam search.
+// and the time to a first winning line, beside a plain width-100 beam search
+// and the ceiling no line can pass (the score plus every fresh tile's points).
 //   bench_solver_table                 50 ms a board (what `make bench` runs)
 //   bench_solver_table --ms 1000       1 s a board (about ten minutes)
 //   bench_solver_table --boards N      N boards a level (default 100)
@@ -80,13 +81,13 @@ void run(int ms, std::int64_t nodeBudget, int boards, bool baseline) {
   if (nodeBudget > 0) std::printf("solver, %lld nodes a board", static_cast<long long>(nodeBudget));
   else std::printf("solver, %d ms a board", ms);
   std::printf(", %d boards a level%s\n", boards, baseline ? ", beside a plain width-100 beam" : "");
-  std::printf("%5s %6s %8s %8s %7s %10s %10s %12s", "level", "wins", "mean", "median", "slides", "first_med", "first_max",
-              "nodes/s");
+  std::printf("%5s %6s %8s %8s %8s %7s %10s %10s %12s", "level", "wins", "mean", "median", "ceiling", "slides", "first_med",
+              "first_max", "nodes/s");
   if (baseline) std::printf(" %9s %8s %6s", "beam100", "beam_ms", "gain");
   std::printf("\n");
   for (const std::int16_t level : kTableLevels) {
     SeededRandom random(1000 + static_cast<std::uint64_t>(level));
-    std::vector<double> scores, slides, firstUs, beamScores, beamMs;
+    std::vector<double> scores, ceilings, slides, firstUs, beamScores, beamMs;
     int wins = 0;
     std::int64_t nodes = 0;
     double seconds = 0;
@@ -108,6 +109,7 @@ void run(int ms, std::int64_t nodeBudget, int boards, bool baseline) {
       const ReplayResult replayedFirst = replayThroughGame(start, first.clicks);
       if (replayed.ended && replayed.score == line.score && replayedFirst.ended) ++wins;
       scores.push_back(line.score);
+      ceilings.push_back(std::min(kMaxScore, start.score + freshPoints(start)));
       slides.push_back(static_cast<double>(std::count_if(line.clicks.begin(), line.clicks.end(), [](Click c) { return !c.right; })));
 
       if (baseline) {
@@ -116,8 +118,8 @@ void run(int ms, std::int64_t nodeBudget, int boards, bool baseline) {
         beamMs.push_back(std::chrono::duration<double, std::milli>(Clock::now() - t0).count());
       }
     }
-    std::printf("%5d %5.1f%% %8.1f %8.1f %7.1f %8.0fus %8.0fus %12.0f", level, 100.0 * wins / boards, mean(scores),
-                median(scores), mean(slides), median(firstUs), *std::max_element(firstUs.begin(), firstUs.end()),
+    std::printf("%5d %5.1f%% %8.1f %8.1f %8.1f %7.1f %8.0fus %8.0fus %12.0f", level, 100.0 * wins / boards, mean(scores),
+                median(scores), mean(ceilings), mean(slides), median(firstUs), *std::max_element(firstUs.begin(), firstUs.end()),
                 static_cast<double>(nodes) / seconds);
     if (baseline) std::printf(" %9.1f %8.1f %+5.1f%%", mean(beamScores), mean(beamMs), 100.0 * (mean(scores) / mean(beamScores) - 1));
     std::printf("\n");
