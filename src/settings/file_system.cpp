@@ -13,39 +13,14 @@
 #include <random>
 #include <thread>
 
+#include "support/descriptor.h"
+
 namespace gorbix {
 
 namespace {
 
 std::error_code lastError() { return {errno, std::generic_category()}; }
 std::error_code errorOf(std::errc e) { return std::make_error_code(e); }
-
-// Closes a descriptor when it goes out of scope.
-class Descriptor {
- public:
-  explicit Descriptor(int fd = -1) : fd_(fd) {}
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  int get() const { return fd_; }
-  bool valid() const { return fd_ >= 0; }
-  void reset(int fd) {
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = fd;
-  }
-  // Closes now and says whether the data reached the file system; some
-  // report a failed write only here.
-  bool close() {
-    const int fd = fd_;
-    fd_ = -1;
-    return ::close(fd) == 0;
-  }
-
- private:
-  int fd_;
-};
 
 // The folder part of a path, with its final separator ("" for a bare name,
 // which lives in the current folder), and the name after it.
@@ -79,54 +54,6 @@ std::error_code resolveTarget(const std::string& path, std::string& target) {
     target = link.front() == '/' ? link : folderOf(target) + link;
   }
   return errorOf(std::errc::too_many_symbolic_link_levels);
-}
-
-FileRead readOpen(int fd, std::size_t limit) {
-  FileRead result;
-  struct stat info {};
-  if (::fstat(fd, &info) != 0) {
-    result.status = FileRead::kFailed;
-    result.error = lastError();
-    return result;
-  }
-  if (!S_ISREG(info.st_mode)) {
-    result.status = FileRead::kFailed;
-    result.error = errorOf(S_ISDIR(info.st_mode) ? std::errc::is_a_directory : std::errc::invalid_argument);
-    return result;
-  }
-  result.status = FileRead::kOk;
-  char buffer[64 * 1024];
-  for (;;) {
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      result.status = FileRead::kFailed;
-      result.error = lastError();
-      result.bytes.clear();
-      return result;
-    }
-    if (n == 0) break;
-    const auto room = limit - result.bytes.size();
-    if (static_cast<std::size_t>(n) > room) {
-      result.bytes.append(buffer, room);
-      result.status = FileRead::kTooLarge;
-      break;
-    }
-    result.bytes.append(buffer, static_cast<std::size_t>(n));
-  }
-  return result;
-}
-
-// Non-blocking, so a FIFO put in the file's place cannot hang the program.
-FileRead readAt(int folder, const std::string& name, std::size_t limit) {
-  const Descriptor fd(::openat(folder, name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-  if (!fd.valid()) {
-    FileRead result;
-    result.error = lastError();
-    result.status = (errno == ENOENT || errno == ENOTDIR) ? FileRead::kMissing : FileRead::kFailed;
-    return result;
-  }
-  return readOpen(fd.get(), limit);
 }
 
 bool writeAll(int fd, std::string_view bytes) {
@@ -248,7 +175,7 @@ PosixFileSystem::PosixFileSystem(FaultHook faultHook) : faultHook_(std::move(fau
 
 FileRead PosixFileSystem::read(const std::string& path, std::size_t limit) {
   if (path.empty()) return {};
-  return readAt(AT_FDCWD, path, limit);
+  return readRegularFileAt(AT_FDCWD, path, limit);
 }
 
 std::error_code PosixFileSystem::update(const std::string& path, const FileEdit& edit) {
@@ -262,7 +189,7 @@ std::error_code PosixFileSystem::update(const std::string& path, const FileEdit&
   if (const auto error = fault(WriteStep::kLocked)) return error;
   if (locked) removeStaleTemps(folder.get(), name);
 
-  const FileRead current = readAt(folder.get(), name, kMaxProfileBytes);
+  const FileRead current = readRegularFileAt(folder.get(), name, kMaxProfileBytes);
   if (current.status == FileRead::kFailed) return current.error;
   const std::optional<std::string> bytes = edit(current);
   if (!bytes) return {};

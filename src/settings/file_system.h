@@ -9,23 +9,14 @@
 #include <string_view>
 #include <system_error>
 
+#include "support/regular_file.h"
+
 namespace gorbix {
 
 // Settings files are a few hundred bytes. Anything past this is not ours to
 // parse; a file that large is read only up to here and never rewritten, so a
 // write can never cut off what lies beyond.
 inline constexpr std::size_t kMaxProfileBytes = 1024 * 1024;
-
-struct FileRead {
-  enum Status {
-    kOk,        // bytes holds the whole file
-    kMissing,   // no such file (or its folder is missing): reads as empty
-    kTooLarge,  // bytes holds the first `limit` bytes only
-    kFailed,    // exists but cannot be read (no permission, not a regular file)
-  } status = kMissing;
-  std::string bytes;
-  std::error_code error;  // why, for kFailed
-};
 
 // What an update makes of the file's bytes as they are now: the new bytes,
 // or nothing when the file is to stay as it is.

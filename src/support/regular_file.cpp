@@ -1,58 +1,64 @@
 #include "support/regular_file.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <utility>
+
+#include "support/descriptor.h"
+
 namespace gorbix {
 
-namespace {
-
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
+FileRead readRegularFileAt(int folder, const std::string& name, std::size_t limit) {
+  FileRead result;
+  // O_NONBLOCK: opening a named pipe would otherwise wait for a writer.
+  const Descriptor file(::openat(folder, name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+  if (!file.valid()) {
+    result.error = {errno, std::generic_category()};
+    result.status = (errno == ENOENT || errno == ENOTDIR) ? FileRead::kMissing : FileRead::kFailed;
+    return result;
   }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
-
-}  // namespace
+  struct stat info {};
+  if (::fstat(file.get(), &info) != 0) {
+    result.status = FileRead::kFailed;
+    result.error = {errno, std::generic_category()};
+    return result;
+  }
+  if (!S_ISREG(info.st_mode)) {
+    result.status = FileRead::kFailed;
+    result.error =
+        std::make_error_code(S_ISDIR(info.st_mode) ? std::errc::is_a_directory : std::errc::invalid_argument);
+    return result;
+  }
+  result.status = FileRead::kOk;
+  char buffer[64 * 1024];
+  for (;;) {
+    const ssize_t n = ::read(file.get(), buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      result.status = FileRead::kFailed;
+      result.error = {errno, std::generic_category()};
+      result.bytes.clear();
+      return result;
+    }
+    if (n == 0) break;
+    const auto room = limit - result.bytes.size();
+    if (static_cast<std::size_t>(n) > room) {
+      result.bytes.append(buffer, room);
+      result.status = FileRead::kTooLarge;
+      break;
+    }
+    result.bytes.append(buffer, static_cast<std::size_t>(n));
+  }
+  return result;
+}
 
 std::optional<std::string> readRegularFile(const std::string& path, std::size_t maxBytes) {
-  // O_NONBLOCK: opening a named pipe would otherwise wait for a writer.
-  const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-  if (file.get() < 0) return std::nullopt;
-  struct stat status {};
-  if (::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
-  if (status.st_size < 0 || static_cast<unsigned long long>(status.st_size) > maxBytes) return std::nullopt;
-
-  // The size is only a hint: the file may grow or shrink while it is read.
-  std::string bytes(static_cast<std::size_t>(status.st_size), '\0');
-  std::size_t filled = 0;
-  for (;;) {
-    if (filled == bytes.size()) {
-      if (bytes.size() >= maxBytes + 1) return std::nullopt;
-      bytes.resize(std::min(maxBytes + 1, bytes.size() + 4096));
-    }
-    const ssize_t got = ::read(file.get(), bytes.data() + filled, bytes.size() - filled);
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      return std::nullopt;
-    }
-    if (got == 0) break;
-    filled += static_cast<std::size_t>(got);
-  }
-  if (filled > maxBytes) return std::nullopt;
-  bytes.resize(filled);
-  return bytes;
+  FileRead content = readRegularFileAt(AT_FDCWD, path, maxBytes);
+  if (content.status != FileRead::kOk) return std::nullopt;
+  return std::move(content.bytes);
 }
 
 }  // namespace gorbix
