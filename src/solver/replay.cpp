@@ -40,6 +40,17 @@ struct QuietGame {
 
 }  // namespace
 
+Position positionOf(const Game& game) {
+  Position p;
+  for (int i = 0; i < kCells; ++i) {
+    p.cells[static_cast<std::size_t>(i)] = game.board().atIndex(i);
+    if (p.cells[static_cast<std::size_t>(i)] == kHole) p.hole = static_cast<std::int8_t>(i);
+  }
+  p.thing = static_cast<std::int8_t>(CellToIndex(game.ThingCol(), game.ThingRow()));
+  p.score = game.Score();
+  return p;
+}
+
 Position dealtPosition(std::int16_t level, RandomSource& random) {
   QuietGame quiet(random);
   quiet.game.StartLevel(level);

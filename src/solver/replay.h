@@ -8,6 +8,10 @@
 #include "game/random.h"
 #include "solver/position.h"
 
+namespace gorbix {
+class Game;
+}
+
 namespace gorbix::solver {
 
 struct ReplayResult {
@@ -20,6 +24,9 @@ struct ReplayResult {
 // the next click. A refused click, a click after the end and a right click
 // on the Thing's own cell are faults.
 ReplayResult replayThroughGame(const Position& start, std::span<const Click> clicks);
+
+// Where the game stands now: its board, the Thing's cell and the score.
+Position positionOf(const Game& game);
 
 // A level as the game deals it, the Thing on the start cell, the score 100.
 Position dealtPosition(std::int16_t level, RandomSource& random);

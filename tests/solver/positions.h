@@ -7,6 +7,7 @@
 
 #include "../game/fakes.h"
 #include "solver/position.h"
+#include "solver/replay.h"
 #include "solver/rules.h"
 
 namespace gorbix::solver::testing {
@@ -24,16 +25,7 @@ inline std::uint64_t testSeed(std::uint64_t fallback) {
   return fallback;
 }
 
-inline Position positionOf(const Game& game) {
-  Position p;
-  for (int i = 0; i < kCells; ++i) {
-    p.cells[static_cast<std::size_t>(i)] = game.board().atIndex(i);
-    if (p.cells[static_cast<std::size_t>(i)] == kHole) p.hole = static_cast<std::int8_t>(i);
-  }
-  p.thing = static_cast<std::int8_t>(CellToIndex(game.ThingCol(), game.ThingRow()));
-  p.score = game.Score();
-  return p;
-}
+using solver::positionOf;
 
 // The rig's game on `p`: the board, the Thing (scoring nothing for being put
 // down, even on a fresh tile) and the score.
