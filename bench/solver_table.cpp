@@ -5,10 +5,12 @@
 //   bench_solver_table --ms 1000       1 s a board (about ten minutes)
 //   bench_solver_table --boards N      N boards a level (default 100)
 //   bench_solver_table --nodes N       a node budget instead of time: the same figures everywhere
+//   bench_solver_table --levels 1,5    only these levels
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -77,7 +79,7 @@ double mean(const std::vector<double>& v) {
   return v.empty() ? 0 : sum / static_cast<double>(v.size());
 }
 
-void run(int ms, std::int64_t nodeBudget, int boards, bool baseline) {
+void run(int ms, std::int64_t nodeBudget, int boards, bool baseline, const std::vector<int>& levels) {
   if (nodeBudget > 0) std::printf("solver, %lld nodes a board", static_cast<long long>(nodeBudget));
   else std::printf("solver, %d ms a board", ms);
   std::printf(", %d boards a level%s\n", boards, baseline ? ", beside a plain width-100 beam" : "");
@@ -86,6 +88,7 @@ void run(int ms, std::int64_t nodeBudget, int boards, bool baseline) {
   if (baseline) std::printf(" %9s %8s %6s", "beam100", "beam_ms", "gain");
   std::printf("\n");
   for (const std::int16_t level : kTableLevels) {
+    if (!levels.empty() && std::find(levels.begin(), levels.end(), level) == levels.end()) continue;
     SeededRandom random(1000 + static_cast<std::uint64_t>(level));
     std::vector<double> scores, ceilings, slides, firstUs, beamScores, beamMs;
     int wins = 0;
@@ -135,18 +138,25 @@ int main(int argc, char** argv) {
   long long nodes = 0;
   int boards = 100;
   bool baseline = true;
+  std::vector<int> levels;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (arg == "--ms" && i + 1 < argc) ms = std::atoi(argv[++i]);
     else if (arg == "--boards" && i + 1 < argc) boards = std::atoi(argv[++i]);
     else if (arg == "--nodes" && i + 1 < argc) nodes = std::atoll(argv[++i]);
     else if (arg == "--no-baseline") baseline = false;
+    else if (arg == "--levels" && i + 1 < argc) {
+      std::string list = argv[++i];
+      std::replace(list.begin(), list.end(), ',', ' ');
+      std::istringstream in(list);
+      for (int level = 0; in >> level;) levels.push_back(level);
+    }
     // Other arguments (make bench passes Google Benchmark's) are not ours.
   }
   if (ms < 1 || boards < 1 || nodes < 0) {
-    std::fprintf(stderr, "usage: bench_solver_table [--ms N | --nodes N] [--boards N] [--no-baseline]\n");
+    std::fprintf(stderr, "usage: bench_solver_table [--ms N | --nodes N] [--boards N] [--levels L,L…] [--no-baseline]\n");
     return 2;
   }
-  gorbix::solver::run(ms, nodes, boards, baseline);
+  gorbix::solver::run(ms, nodes, boards, baseline, levels);
   return 0;
 }

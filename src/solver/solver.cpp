@@ -4,6 +4,7 @@
 #include <bit>
 #include <cassert>
 #include <cstring>
+#include <thread>
 
 #include "solver/ferry.h"
 #include "solver/replay.h"
@@ -85,6 +86,7 @@ struct Trail {
 struct Node {
   Position pos;
   int trail;  // -1 for the start
+  int eval;
 };
 
 struct Child {
@@ -95,18 +97,26 @@ struct Child {
   int order;  // generation order: ties go to the earlier child, so a node budget decides alone
 };
 
+// How a beam pass groups the positions it compares. The two find good lines
+// on different boards, so the solver runs one of each.
+enum class Layering {
+  ByClicks,  // positions after the same number of clicks
+  BySlides,  // positions after the same number of slides, each judged after the sends that follow
+};
+
 class Search {
  public:
-  Search(const Position& start, const Budget& budget, SolveStats* stats)
-      : start_(start), budget_(budget), stats_(stats) {
+  Search(const Position& start, const Budget& budget, Layering layering, SolveStats* stats)
+      : start_(start), budget_(budget), layering_(layering), stats_(stats) {
     for (int i = 0; i < 32; ++i) points_[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(TilePoints(static_cast<char>('A' + i)));
   }
 
   Line run() {
     if (start_.thing == kGoalIndex) return {{}, start_.score};
-    offerFerry({start_, -1});
+    offerFerry({start_, -1, 0});
     for (int width = kFirstWidth; width <= kMaxWidth && !outOfBudget_; width *= 2) {
-      beam(width);
+      if (layering_ == Layering::ByClicks) beamByClicks(width);
+      else beamBySlides(width);
       if (stats_) ++stats_->beams;
     }
     return realize();
@@ -168,7 +178,7 @@ class Search {
     out.push_back({child, node.trail, click, evaluate(child, openings), static_cast<int>(out.size())});
   }
 
-  void expand(const Node& node, std::vector<Child>& out, SeenTable& seen) {
+  void expandSlides(const Node& node, std::vector<Child>& out, SeenTable& seen) {
     const Position& p = node.pos;
     const int hole = p.hole;
     for (int index = 0; index < kCells && !outOfBudget_; ++index) {
@@ -183,6 +193,10 @@ class Search {
         consider(node, click, child, out, seen);
       }
     }
+  }
+
+  void expandSends(const Node& node, std::vector<Child>& out, SeenTable& seen) {
+    const Position& p = node.pos;
     const Openings openings(p.cells);
     std::uint64_t targets = openings.component(p.thing) & ~(1ULL << p.thing);
     while (targets != 0 && !outOfBudget_) {
@@ -201,31 +215,76 @@ class Search {
     }
   }
 
-  void beam(int width) {
-    std::vector<Node> layer{{start_, -1}};
-    std::vector<Child> children;
+  // Keeps the `width` best children, best first, as nodes of the search tree.
+  std::vector<Node> keepBest(std::vector<Child>& children, int width) {
+    const auto better = [](const Child& a, const Child& b) { return a.eval != b.eval ? a.eval > b.eval : a.order < b.order; };
+    if (static_cast<int>(children.size()) > width) {
+      std::nth_element(children.begin(), children.begin() + width, children.end(), better);
+      children.resize(static_cast<std::size_t>(width));
+    }
+    std::sort(children.begin(), children.end(), better);
+    std::vector<Node> nodes;
+    nodes.reserve(children.size());
+    for (const Child& c : children) {
+      nodes.push_back({c.pos, addTrail(c.parent, c.click), c.eval});
+      offerFerry(nodes.back());
+    }
+    return nodes;
+  }
+
+  bool hopeless(const Node& node) const {
+    return std::min(kMaxScore, node.pos.score + freshPoints(node.pos)) <= best_.score;
+  }
+
+  // Layers by the number of slides: every position of a layer has paid the
+  // same for its slides, so it is judged after the sends that follow them.
+  void beamBySlides(int width) {
     SeenTable seen(static_cast<std::size_t>(width) * 64);
     seen.improves(hashOf(start_), start_.score);
+    std::vector<Node> layer{{start_, -1, 0}};
+    std::vector<Child> children;
+    for (int slides = 0; slides < kMaxDepth && !layer.empty() && !outOfBudget_; ++slides) {
+      std::vector<Node> pool = layer;
+      std::vector<Node> frontier = std::move(layer);
+      for (int sends = 0; sends < kMaxDepth && !frontier.empty() && !outOfBudget_; ++sends) {
+        children.clear();
+        for (const Node& node : frontier) {
+          if (outOfBudget_) break;
+          if (!hopeless(node)) expandSends(node, children, seen);
+        }
+        frontier = keepBest(children, width);
+        pool.insert(pool.end(), frontier.begin(), frontier.end());
+      }
+      if (static_cast<int>(pool.size()) > width) {
+        const auto better = [](const Node& a, const Node& b) { return a.eval > b.eval; };
+        std::stable_sort(pool.begin(), pool.end(), better);
+        pool.resize(static_cast<std::size_t>(width));
+      }
+      children.clear();
+      for (const Node& node : pool) {
+        if (outOfBudget_) break;
+        if (!hopeless(node)) expandSlides(node, children, seen);
+      }
+      layer = keepBest(children, width);
+    }
+  }
+
+  // Layers by the number of clicks.
+  void beamByClicks(int width) {
+    SeenTable seen(static_cast<std::size_t>(width) * 64);
+    seen.improves(hashOf(start_), start_.score);
+    std::vector<Node> layer{{start_, -1, 0}};
+    std::vector<Child> children;
     for (int depth = 0; depth < kMaxDepth && !layer.empty() && !outOfBudget_; ++depth) {
       children.clear();
       for (const Node& node : layer) {
         if (outOfBudget_) break;
-        // Nothing on the board could lift this line above the best one.
-        if (std::min(kMaxScore, node.pos.score + freshPoints(node.pos)) <= best_.score) continue;
-        expand(node, children, seen);
+        if (!hopeless(node)) {
+          expandSlides(node, children, seen);
+          expandSends(node, children, seen);
+        }
       }
-      const auto better = [](const Child& a, const Child& b) { return a.eval != b.eval ? a.eval > b.eval : a.order < b.order; };
-      if (static_cast<int>(children.size()) > width) {
-        std::nth_element(children.begin(), children.begin() + width, children.end(), better);
-        children.resize(static_cast<std::size_t>(width));
-      }
-      std::sort(children.begin(), children.end(), better);
-      layer.clear();
-      for (const Child& c : children) {
-        const Node node{c.pos, addTrail(c.parent, c.click)};
-        offerFerry(node);
-        layer.push_back(node);
-      }
+      layer = keepBest(children, width);
     }
   }
 
@@ -260,6 +319,7 @@ class Search {
 
   const Position start_;
   const Budget& budget_;
+  const Layering layering_;
   SolveStats* stats_;
   FerryTable ferry_;
   std::array<std::uint8_t, 32> points_{};  // TilePoints by code, looked up without its branches
@@ -272,8 +332,20 @@ class Search {
 }  // namespace
 
 Line solve(const Position& start, const Budget& budget, SolveStats* stats) {
-  if (stats) *stats = {};
-  Line line = Search(start, budget, stats).run();
+  SolveStats byClicksStats;
+  SolveStats bySlidesStats;
+  // Each search has a core of its own; on one core they share it, and a
+  // node budget still gives each the same line.
+  Line byClicks;
+  std::jthread other([&] { byClicks = Search(start, budget, Layering::ByClicks, &byClicksStats).run(); });
+  Line line = Search(start, budget, Layering::BySlides, &bySlidesStats).run();
+  other.join();
+  if (byClicks.score >= line.score) line = std::move(byClicks);
+  if (stats) {
+    stats->nodes = byClicksStats.nodes + bySlidesStats.nodes;
+    stats->beams = byClicksStats.beams + bySlidesStats.beams;
+    stats->improvements = byClicksStats.improvements + bySlidesStats.improvements;
+  }
 #ifndef NDEBUG
   // The game itself, click by click, must agree with what the solver claims.
   const ReplayResult replayed = replayThroughGame(start, line.clicks);

@@ -13,7 +13,8 @@
 namespace gorbix::solver {
 
 struct Budget {
-  // Positions the search may make; a node budget gives the same line on every machine.
+  // Positions each of the solver's searches may make; a node budget gives the same
+  // line on every machine.
   std::int64_t nodes = 0;  // 0: no node limit
   std::optional<std::chrono::steady_clock::time_point> deadline;
   // Asked from another thread to stop: the search returns its best line so far.
