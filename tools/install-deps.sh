@@ -4,6 +4,8 @@
 # click the real window under a private X server (Xvfb, xdotool). The install
 # test builds the package too and checks it with lintian, renders the
 # scalable icon and the manual page, so the tests need those tools as well.
+# The screen-reader test reads the game through a private session bus and
+# the accessibility bus, with the AT-SPI library's Python binding.
 set -eu
 
 packages="g++ cmake ninja-build make pkg-config
@@ -11,7 +13,8 @@ packages="g++ cmake ninja-build make pkg-config
   qt6-base-dev qt6-multimedia-dev libgl-dev
   fonts-liberation desktop-file-utils appstream
   pulseaudio pulseaudio-utils xvfb xdotool
-  dpkg-dev file lintian librsvg2-bin groff-base man-db"
+  dpkg-dev file lintian librsvg2-bin groff-base man-db
+  dbus-daemon dbus-bin at-spi2-core python3 python3-pyatspi"
 
 missing=""
 for p in $packages; do

@@ -18,6 +18,8 @@
 #include "ui/help/frm_about.h"
 #include "ui/help/frm_tutorial.h"
 #include "ui/help/picture_file.h"
+#include "ui/windows/board_accessible.h"
+#include "ui/windows/board_surface.h"
 #include "ui/windows/frm_eogame.h"
 #include "ui/windows/frm_jump.h"
 
@@ -54,11 +56,22 @@ frmMain::frmMain(ErrorTrap& trap, std::unique_ptr<RandomSource> random, SoundBac
   layout()->activate();
   redrawPictures();
 
+  // A click puts the keyboard cursor out of sight; the keys act through
+  // the very handlers the clicks use.
   for (int index = 0; index < kCells; ++index) {
     connect(ui_.imgTile[static_cast<std::size_t>(index)], &ClickImage::released, this,
-            [this, index](Qt::MouseButton button) { imgTile_MouseUp(index, button); });
+            [this, index](Qt::MouseButton button) {
+              ui_.board->hideCursor();
+              imgTile_MouseUp(index, button);
+            });
   }
-  connect(ui_.imgThing, &ClickImage::released, this, &frmMain::imgThing_MouseUp);
+  connect(ui_.imgThing, &ClickImage::released, this, [this](Qt::MouseButton button) {
+    ui_.board->hideCursor();
+    imgThing_MouseUp(button);
+  });
+  connect(ui_.board, &BoardSurface::tileReleased, this, &frmMain::imgTile_MouseUp);
+  connect(ui_.board, &BoardSurface::thingReleased, this, &frmMain::imgThing_MouseUp);
+  ui_.board->setFocus();
   connect(ui_.lstScores, &QListWidget::itemDoubleClicked, this, &frmMain::lstScores_DblClick);
   connect(&tmrMoveThing_, &QTimer::timeout, this, [this] { game_.tmrMoveThing_Timer(); });
 
@@ -216,17 +229,35 @@ void frmMain::cellChanged(int col, int row, char code) {
   if (!OnBoard(col, row)) return;
   ClickImage& image = *ui_.imgTile[static_cast<std::size_t>(CellToIndex(col, row))];
   image.setPixmap(tilePicture(code, image.size()));
+  ui_.board->setCell(col, row, code);
 }
 
-void frmMain::thingHidden() { ui_.imgThing->hide(); }
+void frmMain::thingHidden() {
+  ui_.imgThing->hide();
+  ui_.board->setThingShown(false);
+}
 
-void frmMain::thingMoved(int col, int row) { ui_.imgThing->move(thingRect(col, row, zoom_).topLeft()); }
+void frmMain::thingMoved(int col, int row) {
+  ui_.imgThing->move(thingRect(col, row, zoom_).topLeft());
+  ui_.board->setThingCell(col, row);
+}
 
-void frmMain::thingShown() { ui_.imgThing->show(); }
+void frmMain::thingShown() {
+  ui_.imgThing->show();
+  ui_.board->setThingShown(true);
+}
 
-void frmMain::scoreChanged(std::int16_t score) { ui_.lblScore->setText(qs(IntStr(score))); }
+void frmMain::moveCursorTo(int index) { ui_.board->moveCursorTo(index); }
 
-void frmMain::levelChanged(std::int16_t level) { ui_.lblDifficulty->setText(qs(IntStr(level))); }
+void frmMain::scoreChanged(std::int16_t score) {
+  ui_.lblScore->setText(qs(IntStr(score)));
+  accessibility::valueChanged(ui_.lblScore);
+}
+
+void frmMain::levelChanged(std::int16_t level) {
+  ui_.lblDifficulty->setText(qs(IntStr(level)));
+  accessibility::valueChanged(ui_.lblDifficulty);
+}
 
 void frmMain::scoreLineChanged(int line, const std::string& text) {
   QListWidget& list = *ui_.lstScores;
@@ -244,7 +275,10 @@ void frmMain::scoreLineSelected(int line) {
   list.scrollToItem(list.item(line));
 }
 
-void frmMain::overallRatingChanged(std::string_view rating) { ui_.lblRating->setText(qs(rating)); }
+void frmMain::overallRatingChanged(std::string_view rating) {
+  ui_.lblRating->setText(qs(rating));
+  accessibility::valueChanged(ui_.lblRating);
+}
 
 void frmMain::PlaySound(SoundIndex n) { sndFX_.PlaySound(n); }
 

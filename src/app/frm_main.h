@@ -84,6 +84,10 @@ class frmMain : public QMainWindow, public GameView, public GameHost {
   void mnuAbout_Click();
   void lstScores_DblClick();
 
+  // Puts the keyboard cursor on a tile image's cell (0..47) and shows it,
+  // so that Space and Enter act there: the way to point the player at a tile.
+  void moveCursorTo(int index);
+
   // The View menu's commands; a size that does not fit is refused.
   void toggleColourSafe();
   void zoomTo(int percent);

@@ -307,10 +307,11 @@ QImage pageMenus() {
 
   y += 2;
   page.text(kMargin, y, kBodyWidth,
-            QStringLiteral("<p><b>Score list:</b> the list beside the board shows your best score for each "
-                           "level. Double click a line to play that level.</p>"
+            QStringLiteral("<p><b>Score list:</b> your best score for each level; double click a line to "
+                           "play that level. Your level and scores are kept for the next time you play.</p>"
                            "<p><b>Mouse:</b> left click a tile to slide, right click a tile to send the Thing.</p>"
-                           "<p>Your level and best scores are kept for the next time you play.</p>"));
+                           "<p><b>Keys:</b> the arrows move a frame over the board (Home: to the Thing, End: to "
+                           "the goal); Space slides like a left click, Enter sends like a right click.</p>"));
   return page.finish();
 }
 

@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/windows/board_accessible.h"
+#include "ui/windows/board_surface.h"
 #include "ui/windows/window_look.h"
 
 namespace gorbix {
@@ -121,6 +123,7 @@ MainControls buildMainControls(QWidget* owner) {
   for (auto& tile : c.imgTile) tile = new ClickImage(c.client);
   // Made after the tiles, so it is drawn above them and takes their clicks.
   c.imgThing = new ClickImage(c.client);
+  c.board = new BoardSurface(c.client);
   c.lblDifficulty = valueLabel(c.client, QStringLiteral("0"));
   c.lblScore = valueLabel(c.client, QStringLiteral("0"));
   c.lstScores = new QListWidget(c.client);
@@ -128,6 +131,7 @@ MainControls buildMainControls(QWidget* owner) {
   c.lstScores->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   c.lblRating = valueLabel(c.client, QStringLiteral("Universal Overlord!"));
   applyZoom(c, Zoom(), kStartCell.col, kStartCell.row);
+  accessibility::describe(c);
   return c;
 }
 
@@ -137,6 +141,7 @@ void applyZoom(MainControls& c, const Zoom& zoom, int thingCol, int thingRow) {
     c.imgTile[static_cast<std::size_t>(index)]->setGeometry(tileRect(index % kCols + 1, index / kCols + 1, zoom));
   }
   c.imgThing->setGeometry(thingRect(thingCol, thingRow, zoom));
+  c.board->setZoom(zoom);
   const QFont bold = look::fixedFont(true, zoom.factor());
   for (const auto& [label, designed] : {std::pair{c.lblDifficulty, kDifficultyRect}, std::pair{c.lblScore, kScoreRect},
                                         std::pair{c.lblRating, kRatingRect}}) {

@@ -21,6 +21,8 @@ class QMenuBar;
 
 namespace gorbix {
 
+class BoardSurface;
+
 inline constexpr int kClientWidth = 559;
 inline constexpr int kClientHeight = 365;
 
@@ -103,6 +105,7 @@ struct MainControls {
   Backdrop* client = nullptr;
   std::array<ClickImage*, kCells> imgTile{};
   ClickImage* imgThing = nullptr;
+  BoardSurface* board = nullptr;  // above the pictures: the keyboard's way in
   QLabel* lblDifficulty = nullptr;
   QLabel* lblScore = nullptr;
   QListWidget* lstScores = nullptr;

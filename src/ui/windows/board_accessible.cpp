@@ -1,0 +1,324 @@
+#include "ui/windows/board_accessible.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+#include <QWindow>
+
+#include <array>
+#include <vector>
+
+#include "ui/windows/board_surface.h"
+#include "ui/windows/main_layout.h"
+
+namespace gorbix::accessibility {
+
+namespace {
+
+const char* const kValueBoxProperty = "gorbixValueBox";
+const char* const kHidesPicturesProperty = "gorbixHidesPictures";
+
+std::string sideWord(char side) {
+  switch (side) {
+    case 'u': return "up";
+    case 'd': return "down";
+    case 'l': return "left";
+    default: return "right";
+  }
+}
+
+QString qs(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+std::string cellName(int col, int row) { return "Column " + std::to_string(col) + ", row " + std::to_string(row); }
+
+std::string tileWords(char code) {
+  if (code == kHole) return "hole";
+  if (code == kBlocker) return "blocker";
+  if (IsBonus(code)) return "bonus " + std::to_string(TilePoints(code));
+  const std::string_view sides = TileOpenings(code);
+  switch (sides.size()) {
+    case 4: return "cross";
+    case 3: return "T-piece open " + sideWord(sides[0]) + ", " + sideWord(sides[1]) + " and " + sideWord(sides[2]);
+    case 2: {
+      const bool straight = sides == "ud" || sides == "lr";
+      return (straight ? "straight " : "corner ") + sideWord(sides[0]) + "-" + sideWord(sides[1]);
+    }
+    default: return "no tile";
+  }
+}
+
+std::string cellDescription(char code, bool thingHere) {
+  std::string words = tileWords(code);
+  // Neither the hole nor a blocker can ever be stood on.
+  if (IsTileCode(code) && code != kHole && code != kBlocker) words += IsFresh(code) ? ", fresh" : ", visited";
+  if (thingHere) words += ", the Thing is here";
+  return words;
+}
+
+namespace {
+
+class BoardAccessible;
+
+// One cell of the board; it belongs to the board's interface.
+class CellAccessible final : public QAccessibleInterface, public QAccessibleTableCellInterface {
+ public:
+  CellAccessible(BoardSurface* board, int index) : board_(board), cell_(IndexToCell(index)) {}
+
+  bool isValid() const override { return !board_.isNull(); }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override {
+    const QWidget* top = board_ ? board_->window() : nullptr;
+    return top ? top->windowHandle() : nullptr;
+  }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(board_.data()); }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+
+  QString text(QAccessible::Text t) const override {
+    if (!board_) return {};
+    if (t == QAccessible::Name) return qs(cellName(cell_.col, cell_.row));
+    if (t == QAccessible::Description) {
+      return qs(cellDescription(board_->code(index()), board_->thingCell() == cell_));
+    }
+    return {};
+  }
+  void setText(QAccessible::Text, const QString&) override {}
+
+  QRect rect() const override {
+    if (!board_) return {};
+    const QRect local = board_->cellRect(cell_.col, cell_.row);
+    return {board_->mapToGlobal(local.topLeft()), local.size()};
+  }
+  QAccessible::Role role() const override { return QAccessible::Cell; }
+  QAccessible::State state() const override {
+    QAccessible::State s;
+    if (!board_) return s;
+    s.focusable = true;
+    s.invisible = !board_->isVisible();
+    const BoardCursor& cursor = board_->cursor();
+    s.focused = board_->hasFocus() && cursor.visible() && cursor.cell() == cell_;
+    return s;
+  }
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this) : nullptr;
+  }
+
+  bool isSelected() const override { return false; }
+  QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+  QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+  int columnIndex() const override { return cell_.col - 1; }
+  int rowIndex() const override { return cell_.row - 1; }
+  int columnExtent() const override { return 1; }
+  int rowExtent() const override { return 1; }
+  QAccessibleInterface* table() const override { return parent(); }
+
+ private:
+  int index() const { return CellToIndex(cell_.col, cell_.row); }
+
+  QPointer<BoardSurface> board_;
+  Cell cell_;
+};
+
+// The board: a table of 6 rows and 8 columns, with no other children.
+class BoardAccessible final : public QAccessibleWidget, public QAccessibleTableInterface {
+ public:
+  explicit BoardAccessible(BoardSurface* board) : QAccessibleWidget(board, QAccessible::Table) { cells_.fill(0); }
+  ~BoardAccessible() override {
+    for (const QAccessible::Id id : cells_) {
+      if (id != 0) QAccessible::deleteAccessibleInterface(id);
+    }
+  }
+
+  BoardSurface* board() const { return static_cast<BoardSurface*>(widget()); }
+
+  int childCount() const override { return kCells; }
+  QAccessibleInterface* child(int index) const override {
+    if (index < 0 || index >= kCells) return nullptr;
+    QAccessible::Id& id = cells_[static_cast<std::size_t>(index)];
+    if (id == 0) id = QAccessible::registerAccessibleInterface(new CellAccessible(board(), index));
+    return QAccessible::accessibleInterface(id);
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    if (const auto* cell = child ? const_cast<QAccessibleInterface*>(child)->tableCellInterface() : nullptr) {
+      if (child->parent() == this) return cell->rowIndex() * kCols + cell->columnIndex();
+    }
+    return -1;
+  }
+  QAccessibleInterface* childAt(int x, int y) const override {
+    const QPoint local = board()->mapFromGlobal(QPoint(x, y));
+    for (int index = 0; index < kCells; ++index) {
+      const Cell cell = IndexToCell(index);
+      if (board()->cellRect(cell.col, cell.row).contains(local)) return child(index);
+    }
+    return nullptr;
+  }
+  QAccessibleInterface* focusChild() const override {
+    const BoardCursor& cursor = board()->cursor();
+    return board()->hasFocus() && cursor.visible() ? child(cursor.index()) : nullptr;
+  }
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+
+  QAccessibleInterface* caption() const override { return nullptr; }
+  QAccessibleInterface* summary() const override { return nullptr; }
+  QAccessibleInterface* cellAt(int row, int column) const override {
+    return OnBoard(column + 1, row + 1) ? child(row * kCols + column) : nullptr;
+  }
+  int selectedCellCount() const override { return 0; }
+  QList<QAccessibleInterface*> selectedCells() const override { return {}; }
+  QString columnDescription(int column) const override { return QStringLiteral("Column %1").arg(column + 1); }
+  QString rowDescription(int row) const override { return QStringLiteral("Row %1").arg(row + 1); }
+  int selectedColumnCount() const override { return 0; }
+  int selectedRowCount() const override { return 0; }
+  int columnCount() const override { return kCols; }
+  int rowCount() const override { return kRows; }
+  QList<int> selectedColumns() const override { return {}; }
+  QList<int> selectedRows() const override { return {}; }
+  bool isColumnSelected(int) const override { return false; }
+  bool isRowSelected(int) const override { return false; }
+  bool selectRow(int) override { return false; }
+  bool selectColumn(int) override { return false; }
+  bool unselectRow(int) override { return false; }
+  bool unselectColumn(int) override { return false; }
+  void modelChange(QAccessibleTableModelChangeEvent*) override {}
+
+ private:
+  mutable std::array<QAccessible::Id, kCells> cells_{};
+};
+
+// A value box: the caption is the name, the text the value (and the
+// description, for readers that do not ask for values).
+class ValueBoxAccessible final : public QAccessibleWidget, public QAccessibleValueInterface {
+ public:
+  explicit ValueBoxAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+  QLabel* label() const { return static_cast<QLabel*>(widget()); }
+  bool numeric() const { return label()->property(kValueBoxProperty).toString() == QLatin1String("number"); }
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Value || t == QAccessible::Description) return label()->text();
+    return QAccessibleWidget::text(t);
+  }
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::ValueInterface && numeric()) return static_cast<QAccessibleValueInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+
+  QVariant currentValue() const override { return label()->text().toInt(); }
+  void setCurrentValue(const QVariant&) override {}
+  QVariant maximumValue() const override { return 32767; }
+  QVariant minimumValue() const override { return 0; }
+  QVariant minimumStepSize() const override { return 1; }
+};
+
+bool isPicture(const QObject* object) { return qobject_cast<const ClickImage*>(object) != nullptr; }
+
+// The client area without its picture controls.
+class ClientAccessible final : public QAccessibleWidget {
+ public:
+  explicit ClientAccessible(QWidget* client) : QAccessibleWidget(client, QAccessible::Client) {}
+
+  int childCount() const override { return static_cast<int>(shown().size()); }
+  QAccessibleInterface* child(int index) const override {
+    const std::vector<QWidget*> children = shown();
+    if (index < 0 || index >= static_cast<int>(children.size())) return nullptr;
+    return QAccessible::queryAccessibleInterface(children[static_cast<std::size_t>(index)]);
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    const std::vector<QWidget*> children = shown();
+    for (std::size_t i = 0; i < children.size(); ++i) {
+      if (child && child->object() == children[i]) return static_cast<int>(i);
+    }
+    return -1;
+  }
+
+ private:
+  std::vector<QWidget*> shown() const {
+    std::vector<QWidget*> children;
+    for (QObject* object : widget()->children()) {
+      auto* child = qobject_cast<QWidget*>(object);
+      if (child && !child->isWindow() && !isPicture(child)) children.push_back(child);
+    }
+    return children;
+  }
+};
+
+QAccessibleInterface* factory(const QString& /*key*/, QObject* object) {
+  if (auto* board = qobject_cast<BoardSurface*>(object)) return new BoardAccessible(board);
+  auto* widget = qobject_cast<QWidget*>(object);
+  if (!widget) return nullptr;
+  if (auto* label = qobject_cast<QLabel*>(widget); label && label->property(kValueBoxProperty).isValid()) {
+    return new ValueBoxAccessible(label);
+  }
+  if (widget->property(kHidesPicturesProperty).toBool()) return new ClientAccessible(widget);
+  return nullptr;
+}
+
+}  // namespace
+
+void install() {
+  static const bool installed = [] {
+    QAccessible::installFactory(factory);
+    return true;
+  }();
+  (void)installed;
+}
+
+namespace {
+
+// Qt may have made an interface for the widget while it was being built,
+// before the factory could know it; the next question makes a new one.
+void forgetInterface(QObject* object) {
+  if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(object)) {
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+  }
+}
+
+void markValueBox(QLabel* label, const QString& caption, bool numeric) {
+  label->setProperty(kValueBoxProperty, numeric ? QStringLiteral("number") : QStringLiteral("text"));
+  forgetInterface(label);
+  label->setAccessibleName(caption);
+}
+
+}  // namespace
+
+void describe(MainControls& controls) {
+  install();
+  controls.client->setProperty(kHidesPicturesProperty, true);
+  forgetInterface(controls.client);
+  markValueBox(controls.lblDifficulty, QStringLiteral("Level"), true);
+  markValueBox(controls.lblScore, QStringLiteral("Score"), true);
+  markValueBox(controls.lblRating, QStringLiteral("Overall Rating"), false);
+  controls.lstScores->setAccessibleName(QStringLiteral("Best Scores"));
+}
+
+void cursorMoved(BoardSurface* board, int index) {
+  QAccessibleEvent event(board, QAccessible::Focus);
+  event.setChild(index);
+  QAccessible::updateAccessibility(&event);
+}
+
+void cellChanged(BoardSurface* board, int index) {
+  QAccessibleEvent event(board, QAccessible::DescriptionChanged);
+  event.setChild(index);
+  QAccessible::updateAccessibility(&event);
+}
+
+void valueChanged(QLabel* label) {
+  if (label->property(kValueBoxProperty).toString() == QLatin1String("number")) {
+    QAccessibleValueChangeEvent event(label, label->text().toInt());
+    QAccessible::updateAccessibility(&event);
+  }
+  QAccessibleEvent event(label, QAccessible::DescriptionChanged);
+  QAccessible::updateAccessibility(&event);
+}
+
+}  // namespace gorbix::accessibility

@@ -1,0 +1,226 @@
+// The real gorbix on a private X server, read through the real
+// accessibility bus as a screen reader reads it, and played by keys.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <map>
+#include <regex>
+#include <sstream>
+
+#include "accessibility_bus.h"
+
+namespace gorbix::e2e {
+namespace {
+
+using std::chrono::milliseconds;
+
+constexpr milliseconds kRunLimit{60000};
+
+struct CellLine {
+  std::string name;
+  std::string description;
+  bool focused = false;
+};
+
+// What the reader script found in one look.
+struct Reading {
+  std::string table;  // "rows columns"
+  std::vector<CellLine> cells;
+  std::map<std::string, std::string> values;
+  std::string list;  // "name lines first line"
+
+  const CellLine* focused() const {
+    for (const CellLine& cell : cells)
+      if (cell.focused) return &cell;
+    return nullptr;
+  }
+  int find(const std::string& description) const {
+    for (std::size_t i = 0; i < cells.size(); ++i)
+      if (cells[i].description == description) return static_cast<int>(i);
+    return -1;
+  }
+};
+
+std::vector<std::string> fields(const std::string& line) {
+  std::vector<std::string> parts;
+  std::stringstream in(line);
+  std::string part;
+  while (std::getline(in, part, '\t')) parts.push_back(part);
+  return parts;
+}
+
+Reading read(const AccessibilityBus& bus) {
+  Reading reading;
+  const auto out = runCommand({"/usr/bin/python3", GORBIX_READ_ACCESSIBLE}, bus.clientEnv(), milliseconds(20000));
+  std::stringstream lines(out.value_or(""));
+  std::string line;
+  while (std::getline(lines, line)) {
+    const std::vector<std::string> f = fields(line);
+    if (f.size() == 3 && f[0] == "table") reading.table = f[1] + " " + f[2];
+    if (f.size() == 4 && f[0] == "cell") reading.cells.push_back({f[1], f[2], f[3] == "1"});
+    if (f.size() == 3 && f[0] == "value") reading.values[f[1]] = f[2];
+    if (f.size() == 4 && f[0] == "list") reading.list = f[1] + " " + f[2] + " " + f[3];
+  }
+  return reading;
+}
+
+// Reads until `done` holds, for at most ~30 s; the last reading.
+template <typename Done>
+Reading readUntil(const AccessibilityBus& bus, Done done) {
+  Reading reading;
+  for (int i = 0; i < 60; ++i) {
+    reading = read(bus);
+    if (done(reading)) break;
+    std::this_thread::sleep_for(milliseconds(500));
+  }
+  return reading;
+}
+
+// Hears the events a screen reader follows, from construction until
+// `seconds` have passed, into a file.
+class Listener {
+ public:
+  Listener(const AccessibilityBus& bus, const fs::path& file, int seconds) : file_(file) {
+    const int out = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (out < 0) return;
+    pid_ = spawnHelper({"/usr/bin/python3", GORBIX_READ_ACCESSIBLE, "listen", std::to_string(seconds)}, bus.clientEnv(), out);
+    ::close(out);
+  }
+  ~Listener() { endHelper(pid_); }
+  Listener(const Listener&) = delete;
+  Listener& operator=(const Listener&) = delete;
+
+  bool waitUntilReady() {
+    for (int i = 0; i < 300 && pid_ > 0; ++i) {
+      if (readFile(file_).find("ready\n") != std::string::npos) return true;
+      std::this_thread::sleep_for(milliseconds(100));
+    }
+    return false;
+  }
+  // Everything heard, once the listener has ended by itself (or been
+  // ended, after a bound that only guards against a hang).
+  std::string heard() {
+    for (int i = 0; i < 600 && pid_ > 0; ++i) {
+      if (::waitpid(pid_, nullptr, WNOHANG) == pid_) {
+        pid_ = -1;
+        break;
+      }
+      std::this_thread::sleep_for(milliseconds(100));
+    }
+    endHelper(pid_);
+    pid_ = -1;
+    return readFile(file_);
+  }
+
+ private:
+  fs::path file_;
+  pid_t pid_ = -1;
+};
+
+class ScreenReader : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(x.ready());
+    ASSERT_TRUE(bus.ready()) << bus.log();
+    program.setEnv("QT_QPA_PLATFORM", "xcb");
+    for (const auto& [name, value] : bus.clientEnv()) program.setEnv(name, value);
+    program.setEnv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
+    ASSERT_TRUE(program.start());
+    const auto found = x.xdotool({"search", "--sync", "--onlyvisible", "--name", "^Gorbix!$"}, kRunLimit);
+    ASSERT_TRUE(found && !found->empty()) << "no window";
+    window = found->substr(0, found->find('\n'));
+    ASSERT_TRUE(x.xdotool({"windowfocus", "--sync", window}));
+  }
+  void TearDown() override {
+    if (program.running()) {
+      program.signal(SIGTERM);
+      EXPECT_EQ(program.waitFor(kRunLimit), 0);
+    }
+  }
+  void keys(const std::vector<std::string>& names) {
+    std::vector<std::string> args = {"key", "--delay", "50"};
+    args.insert(args.end(), names.begin(), names.end());
+    ASSERT_TRUE(x.xdotool(args));
+  }
+
+  XServer x;
+  AccessibilityBus bus{x};
+  ProgramRunner program;
+  std::string window;
+};
+
+TEST_F(ScreenReader, ReadsEveryCellFollowsTheCursorAndHearsTheScore) {
+  Reading r = readUntil(bus, [](const Reading& r) { return r.cells.size() == 48; });
+  ASSERT_EQ(r.cells.size(), 48u) << bus.log();
+  EXPECT_EQ(r.table, "6 8");
+  const std::regex described(
+      "(hole|blocker|(cross|T-piece open (up|down), (down|left) and (left|right)|straight (up-down|left-right)|"
+      "corner (up|down)-(left|right)|bonus (10|15|20|25)), (fresh|visited))(, the Thing is here)?");
+  for (std::size_t i = 0; i < r.cells.size(); ++i) {
+    const int col = static_cast<int>(i) % 8 + 1;
+    const int row = static_cast<int>(i) / 8 + 1;
+    EXPECT_EQ(r.cells[i].name, "Column " + std::to_string(col) + ", row " + std::to_string(row));
+    EXPECT_TRUE(std::regex_match(r.cells[i].description, described)) << r.cells[i].description;
+  }
+  // The Thing starts on a visited tile in the top-left corner.
+  EXPECT_NE(r.cells[0].description.find("visited, the Thing is here"), std::string::npos) << r.cells[0].description;
+  const int hole = r.find("hole");
+  ASSERT_GE(hole, 0);
+  EXPECT_EQ(r.values["Level"], "1");
+  EXPECT_EQ(r.values["Score"], "100");
+  EXPECT_EQ(r.values["Overall Rating"], "Beginner Level 1");
+  EXPECT_EQ(r.list, "Best Scores 25 Level  1       0");
+  EXPECT_EQ(r.focused(), nullptr) << "no cursor before a key";
+
+  Listener listener(bus, program.folder() / "events.txt", 25);
+  ASSERT_TRUE(listener.waitUntilReady()) << readFile(program.folder() / "events.txt");
+  // The first arrow shows the cursor on the Thing; the next ones move it.
+  keys({"Right"});
+  r = readUntil(bus, [](const Reading& r) { return r.focused() != nullptr; });
+  ASSERT_NE(r.focused(), nullptr);
+  EXPECT_EQ(r.focused()->name, "Column 1, row 1");
+  keys({"Right", "Down"});
+  r = readUntil(bus, [](const Reading& r) { return r.focused() && r.focused()->name == "Column 2, row 2"; });
+  ASSERT_NE(r.focused(), nullptr);
+  EXPECT_EQ(r.focused()->name, "Column 2, row 2");
+
+  // To the tile beside the hole in its row, and Space slides it.
+  const int holeCol = hole % 8 + 1;
+  const int holeRow = hole / 8 + 1;
+  const int col = holeCol > 1 ? holeCol - 1 : holeCol + 1;
+  std::vector<std::string> path = {"Home"};
+  path.insert(path.end(), static_cast<std::size_t>(col - 1), "Right");
+  path.insert(path.end(), static_cast<std::size_t>(holeRow - 1), "Down");
+  path.push_back("space");
+  keys(path);
+  const std::string target = "Column " + std::to_string(col) + ", row " + std::to_string(holeRow);
+  r = readUntil(bus, [](const Reading& r) { return r.values.count("Score") && r.values.at("Score") == "95"; });
+  EXPECT_EQ(r.values["Score"], "95");
+  ASSERT_EQ(r.cells.size(), 48u);
+  EXPECT_EQ(r.cells[static_cast<std::size_t>((holeRow - 1) * 8 + col - 1)].description, "hole");
+  EXPECT_NE(r.cells[static_cast<std::size_t>(hole)].description, "hole");
+  ASSERT_NE(r.focused(), nullptr);
+  EXPECT_EQ(r.focused()->name, target);
+
+  // And the reader was told of each step, of the score and of both cells.
+  const std::string heard = listener.heard();
+  const std::string oldHole = "Column " + std::to_string(holeCol) + ", row " + std::to_string(holeRow);
+  const std::vector<std::string> told = {
+      "object:state-changed:focused\tColumn 1, row 1\t1",
+      "object:state-changed:focused\tColumn 2, row 1\t1",
+      "object:state-changed:focused\tColumn 2, row 2\t1",
+      "object:state-changed:focused\t" + target + "\t1",
+      "object:property-change:accessible-value\tScore\t",
+      "object:property-change:accessible-description\t" + target + "\t",
+      "object:property-change:accessible-description\t" + oldHole + "\t",
+  };
+  for (const std::string& event : told) {
+    EXPECT_NE(heard.find("event\t" + event), std::string::npos) << event << " in\n" << heard;
+  }
+}
+
+}  // namespace
+}  // namespace gorbix::e2e

@@ -1,0 +1,95 @@
+#!/usr/bin/python3
+"""Reads the game's window through AT-SPI, as a screen reader would, and
+prints what it found, one fact a line, for the test to check:
+
+  cell<TAB>name<TAB>description<TAB>focused (1 or 0)
+  table<TAB>rows<TAB>columns
+  value<TAB>name<TAB>current value or description
+  list<TAB>name<TAB>number of lines<TAB>first line
+
+Ends with status 2 when the game's window is not on the bus yet.
+
+With "listen SECONDS" it instead hears the events a screen reader follows
+for that long, after a line "ready":
+
+  event<TAB>type<TAB>source's name<TAB>detail"""
+
+import sys
+
+from gi.repository import GLib
+import pyatspi
+
+HEARD = ("object:state-changed:focused", "object:property-change:accessible-value",
+         "object:property-change:accessible-description")
+
+
+def find(accessible, role, depth=0):
+    if accessible is None or depth > 12:
+        return []
+    found = [accessible] if accessible.getRole() == role else []
+    for i in range(accessible.childCount):
+        found += find(accessible.getChildAtIndex(i), role, depth + 1)
+    return found
+
+
+def game_window():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is None:
+            continue
+        for j in range(app.childCount):
+            window = app.getChildAtIndex(j)
+            if window is not None and window.name == "Gorbix!":
+                return window
+    return None
+
+
+def on_event(event):
+    name = event.source.name if event.source is not None else ""
+    print("event\t%s\t%s\t%d" % (event.type, name, event.detail1), flush=True)
+
+
+def listen(seconds):
+    pyatspi.Registry.registerEventListener(on_event, *HEARD)
+
+    # The program learns of the listener through the registry: a moment
+    # for that before the test acts.
+    def ready():
+        print("ready", flush=True)
+        return False
+
+    GLib.timeout_add(1000, ready)
+    GLib.timeout_add(int(seconds * 1000), lambda: pyatspi.Registry.stop())
+    pyatspi.Registry.start()
+    return 0
+
+
+def main():
+    if len(sys.argv) == 3 and sys.argv[1] == "listen":
+        return listen(float(sys.argv[2]))
+    window = game_window()
+    if window is None:
+        return 2
+    tables = find(window, pyatspi.ROLE_TABLE)
+    for table in tables:
+        grid = table.queryTable()
+        print("table\t%d\t%d" % (grid.nRows, grid.nColumns))
+        for i in range(table.childCount):
+            cell = table.getChildAtIndex(i)
+            focused = cell.getState().contains(pyatspi.STATE_FOCUSED)
+            print("cell\t%s\t%s\t%d" % (cell.name, cell.description, 1 if focused else 0))
+    for label in find(window, pyatspi.ROLE_STATIC) + find(window, pyatspi.ROLE_LABEL):
+        try:
+            value = "%g" % label.queryValue().currentValue
+        except NotImplementedError:
+            value = label.description
+        print("value\t%s\t%s" % (label.name, value))
+    for listing in find(window, pyatspi.ROLE_LIST):
+        first = listing.getChildAtIndex(0).name if listing.childCount else ""
+        print("list\t%s\t%d\t%s" % (listing.name, listing.childCount, first))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
