@@ -32,12 +32,13 @@ qreal arrowAngle(HintMark mark) {
   return 0;
 }
 
-// An arrow pointing right, centred on the origin, for a tile `size` wide.
+// An arrow pointing right, centred on the origin, for a tile `size` wide:
+// a broad head on a narrow shaft, so its way shows at a glance.
 QPolygonF rightArrow(qreal size) {
-  const qreal half = 0.31 * size;
-  const qreal shaft = 0.11 * size;
-  const qreal head = 0.25 * size;
-  const qreal neck = half - 0.30 * size;
+  const qreal half = 0.32 * size;
+  const qreal shaft = 0.08 * size;
+  const qreal head = 0.26 * size;
+  const qreal neck = half - 0.28 * size;
   return QPolygonF({{-half, -shaft}, {neck, -shaft}, {neck, -head}, {half, 0}, {neck, head}, {neck, shaft}, {-half, shaft}});
 }
 
