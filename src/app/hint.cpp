@@ -1,6 +1,7 @@
 #include "app/hint.h"
 
 #include <algorithm>
+#include <chrono>
 
 #include <QApplication>
 #include <QWidget>
@@ -79,9 +80,11 @@ void HintController::press() {
   // Refused as a click is: during a walk the board is still changing.
   if (game_.walkTimerEnabled() || QApplication::activeModalWidget() != nullptr) return;
   if (state_ == State::Searching) return;
+  // A hint shown for another position would make a move it never showed.
+  if (state_ == State::Shown && solver::positionOf(game_) != shownFrom_) hide();
   if (state_ == State::Shown) {
     const solver::Click click = shown_.clicks.front();
-    solver::Position after = solver::positionOf(game_);
+    solver::Position after = shownFrom_;
     const bool ends = solver::play(after, click) == solver::Outcome::Ended;
     followed_.assign(ends ? shown_.clicks.end() : shown_.clicks.begin() + 1, shown_.clicks.end());
     followedFrom_ = after;
@@ -112,6 +115,7 @@ void HintController::found(const solver::Position& start, const solver::Line& li
   }
   game_.AddScore(-kHintCost);
   shown_ = std::move(best);
+  shownFrom_ = start;
   state_ = State::Shown;
   const solver::Click click = shown_.clicks.front();
   const Cell cell = IndexToCell(click.index);

@@ -65,6 +65,7 @@ class HintController : public QObject {
   SearchWorker worker_;
   State state_ = State::None;
   solver::Line shown_;
+  solver::Position shownFrom_;  // with the cost paid
   // The rest of the line whose move the last H made, and the position that
   // move leads to: the next hint keeps to it unless the new search does better.
   std::vector<solver::Click> followed_;

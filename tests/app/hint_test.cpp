@@ -233,6 +233,18 @@ TEST_F(HintTest, AnyOtherInputTakesTheHintAwayWithoutCost) {
   }
 }
 
+TEST_F(HintTest, HAgainAfterTheBoardChangedBehindTheHintsBackSearchesAfresh) {
+  game().StartLevel(3);
+  showHint();
+  // A move that reaches the game without passing the window's handlers.
+  const Cell h = hole();
+  game().imgTile_MouseUp(CellToIndex(besideHole(h), h.row), MouseButton::Left);
+  const solver::Position moved = here();
+  pressH();
+  EXPECT_EQ(here(), moved) << "the old hint's move was not made";
+  EXPECT_EQ(hint().state(), HintController::State::Searching);
+}
+
 TEST_F(HintTest, AClickWhileTheSearchRunsDropsItAndNothingIsCharged) {
   useNodes(kEndless);
   game().StartLevel(5);
