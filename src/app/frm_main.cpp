@@ -48,7 +48,17 @@ frmMain::frmMain(ErrorTrap& trap, std::unique_ptr<RandomSource> random, SoundBac
       game_(*this, *this, *random_, trap),
       ui_(buildMainControls(this)),
       menus_(buildMainMenus(menuBar(), kZoomPercents)),
-      sndFX_(sounds ? std::move(sounds) : qtSoundBackends()) {
+      sndFX_(sounds ? std::move(sounds) : qtSoundBackends()),
+      hintMarks_(ui_.client),
+      hint_(game_, *this, hintMarks_, zoom_, [this](solver::Click click) {
+        const Qt::MouseButton button = click.right ? Qt::RightButton : Qt::LeftButton;
+        // On the Thing's cell the mouse meets the Thing's picture.
+        if (click.index == CellToIndex(game_.ThingCol(), game_.ThingRow())) {
+          imgThing_MouseUp(button);
+        } else {
+          imgTile_MouseUp(click.index, button);
+        }
+      }) {
   setWindowTitle(QStringLiteral("Gorbix!"));
   setWindowIcon(art::windowIcon());
   setCentralWidget(ui_.client);
@@ -92,6 +102,13 @@ frmMain::frmMain(ErrorTrap& trap, std::unique_ptr<RandomSource> random, SoundBac
   connect(menus_.zoomMenu, &QMenu::aboutToShow, this, &frmMain::updateZoomChoices);
   connect(menus_.mnuTutorial, &QAction::triggered, this, &frmMain::mnuTutorial_Click);
   connect(menus_.mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+  connect(menus_.hintItem, &QAction::triggered, &hint_, &HintController::press);
+  // Every other command takes the hint away, the ones in submenus too.
+  connect(menuBar(), &QMenuBar::triggered, this, [this](QAction* item) {
+    if (item != menus_.hintItem) hint_.hide();
+  });
+  // The keys then act on the hinted tile, and a screen reader reads it out.
+  connect(&hint_, &HintController::hintShown, ui_.board, [this](int index, bool) { ui_.board->takeHint(index); });
 }
 
 frmMain::~frmMain() { tmrMoveThing_.stop(); }
@@ -126,6 +143,7 @@ void frmMain::Form_Unload() {
   if (unloaded_) return;
   unloaded_ = true;
   tmrMoveThing_.stop();
+  hint_.hide();
   // Saved before anything the platform may take its time over, so a sound
   // system that never lets go cannot cost the player the run.
   saveGame(game_.CurrentLevel(), game_.BestScore());
@@ -220,10 +238,14 @@ void frmMain::showBestScores(const BestScores& best) {
 }
 
 void frmMain::imgTile_MouseUp(int index, Qt::MouseButton button) {
+  hint_.hide();
   game_.imgTile_MouseUp(index, toMouseButton(button));
 }
 
-void frmMain::imgThing_MouseUp(Qt::MouseButton button) { game_.imgThing_MouseUp(toMouseButton(button)); }
+void frmMain::imgThing_MouseUp(Qt::MouseButton button) {
+  hint_.hide();
+  game_.imgThing_MouseUp(toMouseButton(button));
+}
 
 void frmMain::cellChanged(int col, int row, char code) {
   if (!OnBoard(col, row)) return;
@@ -255,6 +277,7 @@ void frmMain::scoreChanged(std::int16_t score) {
 }
 
 void frmMain::levelChanged(std::int16_t level) {
+  hint_.hide();
   ui_.lblDifficulty->setText(qs(IntStr(level)));
   accessibility::valueChanged(ui_.lblDifficulty);
 }

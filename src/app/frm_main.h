@@ -12,6 +12,7 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include "app/hint.h"
 #include "app/sound_fx.h"
 #include "app/stored_settings.h"
 #include "game/game.h"
@@ -44,6 +45,9 @@ class frmMain : public QMainWindow, public GameView, public GameHost {
   Game& game() { return game_; }
   const MainControls& controls() const { return ui_; }
   const MainMenus& menus() const { return menus_; }
+  // The Hint command; hintShown tells where a hint has appeared.
+  HintController& hint() { return hint_; }
+  const HintMarks& hintMarks() const { return hintMarks_; }
   QTimer& tmrMoveThing() { return tmrMoveThing_; }
   SoundEffects& sounds() { return sndFX_; }
   bool SoundsOn() const { return sndFX_.SoundsOn(); }
@@ -154,6 +158,8 @@ class frmMain : public QMainWindow, public GameView, public GameHost {
   art::TileLook pictureLook_ = art::TileLook::Designed;
   Zoom pictureZoom_;
   bool unloaded_ = false;
+  HintMarks hintMarks_;
+  HintController hint_;
 };
 
 }  // namespace gorbix

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ui/windows/board_surface.h"
+#include "ui/windows/hint_marks.h"
 #include "ui/windows/main_layout.h"
 
 namespace gorbix::accessibility {
@@ -219,9 +220,12 @@ class ValueBoxAccessible final : public QAccessibleWidget, public QAccessibleVal
   QVariant minimumStepSize() const override { return 1; }
 };
 
-bool isPicture(const QObject* object) { return qobject_cast<const ClickImage*>(object) != nullptr; }
+bool isPicture(const QObject* object) {
+  return qobject_cast<const ClickImage*>(object) != nullptr || qobject_cast<const HintTileMark*>(object) != nullptr;
+}
 
-// The client area without its picture controls.
+// The client area without its picture controls; the hint's text is there
+// while it is on show.
 class ClientAccessible final : public QAccessibleWidget {
  public:
   explicit ClientAccessible(QWidget* client) : QAccessibleWidget(client, QAccessible::Client) {}
@@ -245,7 +249,7 @@ class ClientAccessible final : public QAccessibleWidget {
     std::vector<QWidget*> children;
     for (QObject* object : widget()->children()) {
       auto* child = qobject_cast<QWidget*>(object);
-      if (child && !child->isWindow() && !isPicture(child)) children.push_back(child);
+      if (child && !child->isWindow() && !child->isHidden() && !isPicture(child)) children.push_back(child);
     }
     return children;
   }

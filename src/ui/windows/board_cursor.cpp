@@ -27,6 +27,12 @@ void BoardCursor::placeAt(Cell cell) {
   visible_ = true;
 }
 
+void BoardCursor::setCell(Cell cell) {
+  if (!OnBoard(cell.col, cell.row)) return;
+  cell_ = cell;
+  placed_ = true;
+}
+
 void drawCursorFrame(QPainter& painter, const QRect& cell, const Zoom& zoom) {
   const int edge = std::max(1, zoom.at(kCursorEdgeWidth));
   const int band = std::max(kCursorBandWidth, zoom.at(kCursorBandWidth));

@@ -26,6 +26,8 @@ class BoardCursor {
   // Home, End and the hint: the cursor shows on the cell given; a cell
   // off the board leaves it as it was.
   void placeAt(Cell cell);
+  // The cell changes, the cursor stays in or out of sight.
+  void setCell(Cell cell);
   // A mouse click: the cursor goes out of sight but keeps its cell.
   void hide() { visible_ = false; }
 

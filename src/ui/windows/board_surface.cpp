@@ -57,6 +57,12 @@ void BoardSurface::moveCursorTo(int index) {
   cursorChanged();
 }
 
+void BoardSurface::takeHint(int index) {
+  if (index < 0 || index >= kCells) return;
+  cursor_.setCell(IndexToCell(index));
+  if (cursor_.visible()) cursorChanged();
+}
+
 void BoardSurface::hideCursor() {
   if (!cursor_.visible()) return;
   cursor_.hide();

@@ -34,6 +34,10 @@ class BoardSurface : public QWidget {
   // Puts the cursor on the cell of a tile image (0..47) and shows it; an
   // index off the board is ignored.
   void moveCursorTo(int index);
+  // A hint's tile becomes the cursor's cell. A cursor on show goes there;
+  // a hidden one shows there at the next key, so that a player who uses
+  // the mouse sees the window as before.
+  void takeHint(int index);
   // A click on the board: the cursor goes out of sight.
   void hideCursor();
   // The frame of a cell in this control's coordinates.

@@ -178,6 +178,8 @@ MainMenus buildMainMenus(QMenuBar* bar, std::span<const int> zoomPercents) {
   m.mnuSndFX->setCheckable(true);
   m.mnuSndFX->setChecked(true);
   m.mnuResetScores = addItem(m.mnuGame, "Reset All Scores");
+  m.separatorBeforeHint = m.mnuGame->addSeparator();
+  m.hintItem = addItem(m.mnuGame, "&Hint", QKeySequence(Qt::Key_H));
 
   m.viewMenu = bar->addMenu(QStringLiteral("&View"));
   m.colourSafeItem = addItem(m.viewMenu, "&Colour-Safe Tiles");

@@ -128,6 +128,10 @@ struct MainMenus {
   QAction* mnuJump = nullptr;
   QAction* mnuSndFX = nullptr;
   QAction* mnuResetScores = nullptr;
+  // The Game menu's last group, after this separator; more commands of
+  // the group go in before hintItem.
+  QAction* separatorBeforeHint = nullptr;
+  QAction* hintItem = nullptr;
   QMenu* viewMenu = nullptr;
   QAction* colourSafeItem = nullptr;
   QMenu* zoomMenu = nullptr;
