@@ -173,6 +173,8 @@ MainMenus buildMainMenus(QMenuBar* bar, std::span<const int> zoomPercents) {
   m.mnuSndFX->setCheckable(true);
   m.mnuSndFX->setChecked(true);
   m.mnuResetScores = addItem(m.mnuGame, "Reset All Scores");
+  m.mnuGame->addSeparator();
+  m.boardNumberItem = addItem(m.mnuGame, "&Board Number…", QKeySequence(Qt::CTRL | Qt::Key_B));
 
   m.viewMenu = bar->addMenu(QStringLiteral("&View"));
   m.colourSafeItem = addItem(m.viewMenu, "&Colour-Safe Tiles");

@@ -125,6 +125,7 @@ struct MainMenus {
   QAction* mnuJump = nullptr;
   QAction* mnuSndFX = nullptr;
   QAction* mnuResetScores = nullptr;
+  QAction* boardNumberItem = nullptr;
   QMenu* viewMenu = nullptr;
   QAction* colourSafeItem = nullptr;
   QMenu* zoomMenu = nullptr;
