@@ -116,10 +116,10 @@ void frmMain::Form_Unload() {
   if (unloaded_) return;
   unloaded_ = true;
   tmrMoveThing_.stop();
-  bestLines_.cancel();
   // Saved before anything the platform may take its time over, so a sound
   // system that never lets go cannot cost the player the run.
   saveGame(game_.CurrentLevel(), game_.BestScore());
+  bestLines_.cancel();
   sndFX_.closeAll();
 }
 
