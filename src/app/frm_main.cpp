@@ -11,6 +11,8 @@
 #include <QScreen>
 #include <QWindow>
 
+#include "app/board_number_command.h"
+#include "solver/replay.h"
 #include "support/app_folder.h"
 #include "support/error_trap.h"
 #include "support/text.h"
@@ -90,6 +92,7 @@ frmMain::frmMain(ErrorTrap& trap, std::unique_ptr<RandomSource> random, SoundBac
   connect(menus_.mnuJump, &QAction::triggered, this, &frmMain::mnuJump_Click);
   connect(menus_.mnuSndFX, &QAction::triggered, this, &frmMain::mnuSndFX_Click);
   connect(menus_.mnuResetScores, &QAction::triggered, this, &frmMain::mnuResetScores_Click);
+  connect(menus_.boardNumberItem, &QAction::triggered, this, &frmMain::showBoardNumber);
   connect(menus_.colourSafeItem, &QAction::triggered, this, &frmMain::toggleColourSafe);
   for (std::size_t i = 0; i < menus_.zoomItems.size() && i < kZoomPercents.size(); ++i) {
     const int percent = kZoomPercents[i];
@@ -147,6 +150,7 @@ void frmMain::Form_Unload() {
   // Saved before anything the platform may take its time over, so a sound
   // system that never lets go cannot cost the player the run.
   saveGame(game_.CurrentLevel(), game_.BestScore());
+  bestLines_.cancel();
   sndFX_.closeAll();
 }
 
@@ -206,6 +210,10 @@ void frmMain::newBestScore(std::int16_t level) {
 void frmMain::allScoresReset() {
   if (settings_) settings_->allScoresReset();
   saveGame(game_.CurrentLevel(), game_.BestScore());
+}
+
+void frmMain::boardDealt(std::int16_t level, std::int32_t boardNumber) {
+  bestLines_.dealt(level, boardNumber, solver::positionOf(game_));
 }
 
 void frmMain::soundSwitchChanged(bool on) {
@@ -377,6 +385,10 @@ void frmMain::lstScores_DblClick() {
   const QList<QListWidgetItem*> selected = ui_.lstScores->selectedItems();
   if (selected.isEmpty()) return;
   game_.StartLevel(static_cast<std::int16_t>(ui_.lstScores->row(selected.front()) + 1));
+}
+
+void frmMain::showBoardNumber() {
+  runBoardNumberCommand(game_, bestLines_, this, [this](QDialog& dialog) { runModal(dialog); });
 }
 
 }  // namespace gorbix

@@ -12,6 +12,7 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include "app/best_lines.h"
 #include "app/hint.h"
 #include "app/sound_fx.h"
 #include "app/stored_settings.h"
@@ -77,6 +78,7 @@ class frmMain : public QMainWindow, public GameView, public GameHost {
   void quitGame() override;
   void newBestScore(std::int16_t level) override;
   void allScoresReset() override;
+  void boardDealt(std::int16_t level, std::int32_t boardNumber) override;
 
   // Menu commands and the score list.
   void mnuExit_Click();
@@ -87,6 +89,8 @@ class frmMain : public QMainWindow, public GameView, public GameHost {
   void mnuTutorial_Click();
   void mnuAbout_Click();
   void lstScores_DblClick();
+  void showBoardNumber();
+  BestLines& bestLines() { return bestLines_; }
 
   // Puts the keyboard cursor on a tile image's cell (0..47) and shows it,
   // so that Space and Enter act there: the way to point the player at a tile.
@@ -123,6 +127,8 @@ class frmMain : public QMainWindow, public GameView, public GameHost {
   virtual void zoomChanged(int percent);
   // The area the window must fit in at every zoom.
   virtual QRect screenArea() const;
+  // What the background search of each board dealt may spend.
+  virtual solver::Budget bestLineBudget() const { return BestLines::oneSecond(); }
 
  private:
   void loadBackground();
@@ -149,6 +155,7 @@ class frmMain : public QMainWindow, public GameView, public GameHost {
   MainMenus menus_;
   QTimer tmrMoveThing_;
   SoundEffects sndFX_;
+  BestLines bestLines_{[this] { return bestLineBudget(); }};
   std::string AppFolder_;
   art::TileLook look_ = art::TileLook::Designed;
   Zoom zoom_;

@@ -4,6 +4,7 @@
 #include <cassert>
 #include <limits>
 
+#include "game/board_number.h"
 #include "support/error_trap.h"
 #include "support/text.h"
 
@@ -61,14 +62,27 @@ void Game::stopWalk() {
 void Game::StartLevel(std::int16_t level) {
   assert(level >= 1 && level <= kLevels);
   if (level < 1 || level > kLevels) level = 1;
+  startLevelOn(level, DrawBoardNumber(random_));
+}
+
+bool Game::playBoard(std::int32_t boardNumber) {
+  if (!IsBoardNumber(boardNumber)) return false;
+  startLevelOn(CurrentLevel_, boardNumber);
+  return true;
+}
+
+void Game::startLevelOn(std::int16_t level, std::int32_t boardNumber) {
   stopWalk();
   CurrentLevel_ = level;
+  boardNumber_ = boardNumber;
   Score_ = kStartScore;
   view_.levelChanged(CurrentLevel_);
   view_.scoreChanged(Score_);
   view_.scoreLineSelected(CurrentLevel_ - 1);
-  MakeLevel(CurrentLevel_);
+  BoardRandom deal(boardNumber_);
+  MakeLevel(CurrentLevel_, deal);
   PlaceThing(kStartCell.col, kStartCell.row);
+  host_.boardDealt(CurrentLevel_, boardNumber_);
 }
 
 void Game::imgTile_MouseUp(int index, MouseButton button) {

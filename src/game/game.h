@@ -59,6 +59,9 @@ class GameHost {
   // in BestScore: the moment to store it, before anything else can happen.
   virtual void newBestScore(std::int16_t level) = 0;
   virtual void allScoresReset() = 0;
+  // A level has started on board `boardNumber`: the board is dealt and the
+  // Thing stands on its start cell.
+  virtual void boardDealt(std::int16_t /*level*/, std::int32_t /*boardNumber*/) {}
 };
 
 class Game {
@@ -72,11 +75,18 @@ class Game {
   void ComputeOpenings();
 
   // Levels.
-  void MakeLevel(std::int16_t level);
+  // Deals from `deal`; without one, straight from the run's source, so a
+  // test can script every draw of the deal.
+  void MakeLevel(std::int16_t level, RandomSource& deal);
+  void MakeLevel(std::int16_t level) { MakeLevel(level, random_); }
   // level must lie in 1..25 (asserted; level 1 is played in its place in a
   // release build). A walk under way is stopped first: its letters belong
   // to the old board.
+  // The run's source picks the board number, and the board is dealt from it.
   void StartLevel(std::int16_t level);
+  // Starts the current level afresh on board `boardNumber`, as StartLevel
+  // does; a number outside 1..2147483647 changes nothing and gives false.
+  bool playBoard(std::int32_t boardNumber);
 
   // Mouse releases on a tile image (index 0..47) and on the Thing's image.
   void imgTile_MouseUp(int index, MouseButton button);
@@ -111,6 +121,8 @@ class Game {
   const std::string& ThingPath() const { return ThingPath_; }
   std::int16_t Score() const { return Score_; }
   std::int16_t CurrentLevel() const { return CurrentLevel_; }
+  // The board number of the level in play; 0 before the first level start.
+  std::int32_t boardNumber() const { return boardNumber_; }
   bool BonusCollected() const { return BonusCollected_; }
   const BestScores& BestScore() const { return BestScore_; }
   EndChoice lastEndChoice() const { return EndChoice_; }
@@ -121,6 +133,7 @@ class Game {
  private:
   void setWalkTimer(bool enabled, int intervalMs);
   void stopWalk();
+  void startLevelOn(std::int16_t level, std::int32_t boardNumber);
 
   GameView& view_;
   GameHost& host_;
@@ -136,6 +149,7 @@ class Game {
   std::string ThingPath_;
   std::int16_t Score_ = 0;
   std::int16_t CurrentLevel_ = 1;
+  std::int32_t boardNumber_ = 0;
   bool BonusCollected_ = false;
   BestScores BestScore_{};
   EndChoice EndChoice_ = EndChoice::None;

@@ -36,13 +36,13 @@ std::string BuildBag(std::int16_t level, RandomSource& random) {
   return bag;
 }
 
-void Game::MakeLevel(std::int16_t level) {
+void Game::MakeLevel(std::int16_t level, RandomSource& deal) {
   assert(level >= 1 && level <= kLevels);
-  std::string bag = BuildBag(level, random_);
+  std::string bag = BuildBag(level, deal);
 
   for (int col = 1; col <= kCols; ++col) {
     for (int row = 1; row <= kRows; ++row) {
-      int r = DrawPosition(random_.next(), static_cast<int>(bag.size()));
+      int r = DrawPosition(deal.next(), static_cast<int>(bag.size()));
       char c = bag[static_cast<std::size_t>(r - 1)];
       if (col == kStartCell.col && row == kStartCell.row) {
         // The Thing starts on a visited track tile: never on the hole or a

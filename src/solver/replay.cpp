@@ -54,14 +54,15 @@ Position positionOf(const Game& game) {
 Position dealtPosition(std::int16_t level, RandomSource& random) {
   QuietGame quiet(random);
   quiet.game.StartLevel(level);
-  Position p;
-  for (int i = 0; i < kCells; ++i) {
-    p.cells[static_cast<std::size_t>(i)] = quiet.game.board().atIndex(i);
-    if (p.cells[static_cast<std::size_t>(i)] == kHole) p.hole = static_cast<std::int8_t>(i);
-  }
-  p.thing = static_cast<std::int8_t>(CellToIndex(kStartCell.col, kStartCell.row));
-  p.score = quiet.game.Score();
-  return p;
+  return positionOf(quiet.game);
+}
+
+Position dealtPosition(std::int16_t level, std::int32_t boardNumber) {
+  SeededRandom unused(0);
+  QuietGame quiet(unused);
+  quiet.game.StartLevel(level);
+  quiet.game.playBoard(boardNumber);
+  return positionOf(quiet.game);
 }
 
 ReplayResult replayThroughGame(const Position& start, std::span<const Click> clicks) {

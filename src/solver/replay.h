@@ -30,5 +30,7 @@ Position positionOf(const Game& game);
 
 // A level as the game deals it, the Thing on the start cell, the score 100.
 Position dealtPosition(std::int16_t level, RandomSource& random);
+// Board `boardNumber` of a level as the game deals it; the number must lie in 1..2147483647.
+Position dealtPosition(std::int16_t level, std::int32_t boardNumber);
 
 }  // namespace gorbix::solver

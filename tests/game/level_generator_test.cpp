@@ -6,6 +6,7 @@
 #include <cmath>
 #include <map>
 
+#include "chi_square.h"
 #include "fakes.h"
 
 namespace gorbix {
@@ -13,6 +14,7 @@ namespace {
 
 using testing::Rig;
 using testing::ScriptedRandom;
+using testing::chiSquare;
 
 // The draw that picks 1-based position `pos` of a bag of `n` codes.
 float pick(int pos, int n) { return (static_cast<float>(pos) - 0.5f) / static_cast<float>(n); }
@@ -188,16 +190,6 @@ TEST(MakeLevel, EveryLevelDealsItsBag) {
       ASSERT_EQ(dealt, expected) << "level " << level;
     }
   }
-}
-
-// Chi-square statistic of observed counts against equal expectations.
-double chiSquare(const std::vector<long>& observed) {
-  long total = 0;
-  for (long n : observed) total += n;
-  const double expected = static_cast<double>(total) / static_cast<double>(observed.size());
-  double chi = 0;
-  for (long n : observed) chi += (static_cast<double>(n) - expected) * (static_cast<double>(n) - expected) / expected;
-  return chi;
 }
 
 TEST(RandomPieces, EveryPoolLetterEquallyLikelyAndNeighboursIndependent) {

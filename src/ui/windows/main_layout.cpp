@@ -179,6 +179,7 @@ MainMenus buildMainMenus(QMenuBar* bar, std::span<const int> zoomPercents) {
   m.mnuSndFX->setChecked(true);
   m.mnuResetScores = addItem(m.mnuGame, "Reset All Scores");
   m.separatorBeforeHint = m.mnuGame->addSeparator();
+  m.boardNumberItem = addItem(m.mnuGame, "&Board Number…", QKeySequence(Qt::CTRL | Qt::Key_B));
   m.hintItem = addItem(m.mnuGame, "&Hint", QKeySequence(Qt::Key_H));
 
   m.viewMenu = bar->addMenu(QStringLiteral("&View"));

@@ -131,6 +131,7 @@ struct MainMenus {
   // The Game menu's last group, after this separator; more commands of
   // the group go in before hintItem.
   QAction* separatorBeforeHint = nullptr;
+  QAction* boardNumberItem = nullptr;
   QAction* hintItem = nullptr;
   QMenu* viewMenu = nullptr;
   QAction* colourSafeItem = nullptr;

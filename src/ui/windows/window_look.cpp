@@ -1,5 +1,7 @@
 #include "ui/windows/window_look.h"
 
+#include <algorithm>
+
 #include <QFontDatabase>
 #include <QLabel>
 #include <QMargins>
@@ -59,6 +61,20 @@ void centerOnScreen(QWidget& window) {
   const QSize whole = window.size().grownBy(expectedFrame(window));
   // A window's position is its frame's corner.
   window.move(area.x() + (area.width() - whole.width()) / 2, area.y() + (area.height() - whole.height()) / 2);
+}
+
+void centerOnOwner(QWidget& window) {
+  const QWidget* owner = window.parentWidget() ? window.parentWidget()->window() : nullptr;
+  if (owner == nullptr || !owner->isVisible() || owner->screen() == nullptr) {
+    centerOnScreen(window);
+    return;
+  }
+  const QSize whole = window.size().grownBy(expectedFrame(window));
+  const QRect around = owner->frameGeometry();
+  const QRect area = owner->screen()->availableGeometry();
+  const int x = std::clamp(around.center().x() - (whole.width() - 1) / 2, area.left(), std::max(area.left(), area.right() + 1 - whole.width()));
+  const int y = std::clamp(around.center().y() - (whole.height() - 1) / 2, area.top(), std::max(area.top(), area.bottom() + 1 - whole.height()));
+  window.move(x, y);
 }
 
 }  // namespace gorbix::look

@@ -25,5 +25,8 @@ void setTextColor(QLabel& label, const QColor& colour);
 // A window not shown yet has no frame of its own; its owner's, drawn by the
 // same window manager, stands in for it.
 void centerOnScreen(QWidget& window);
+// Centres the whole window on its owner's whole window, kept on the owner's
+// screen; without a shown owner, on the screen.
+void centerOnOwner(QWidget& window);
 
 }  // namespace gorbix::look
