@@ -69,41 +69,46 @@ class CellAccessible final : public QAccessibleInterface, public QAccessibleTabl
  public:
   CellAccessible(BoardSurface* board, int index) : board_(board), cell_(IndexToCell(index)) {}
 
-  bool isValid() const override { return !board_.isNull(); }
+  bool isValid() const override { return board() != nullptr; }
   QObject* object() const override { return nullptr; }
   QWindow* window() const override {
-    const QWidget* top = board_ ? board_->window() : nullptr;
+    const QWidget* top = board() ? board()->window() : nullptr;
     return top ? top->windowHandle() : nullptr;
   }
   QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-  QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(board_.data()); }
+  QAccessibleInterface* parent() const override {
+    return board() ? QAccessible::queryAccessibleInterface(board_.data()) : nullptr;
+  }
   QAccessibleInterface* child(int) const override { return nullptr; }
   int childCount() const override { return 0; }
   int indexOfChild(const QAccessibleInterface*) const override { return -1; }
 
   QString text(QAccessible::Text t) const override {
-    if (!board_) return {};
+    const BoardSurface* b = board();
+    if (!b) return {};
     if (t == QAccessible::Name) return qs(cellName(cell_.col, cell_.row));
     if (t == QAccessible::Description) {
-      return qs(cellDescription(board_->code(index()), board_->thingCell() == cell_));
+      return qs(cellDescription(b->code(index()), b->thingCell() == cell_));
     }
     return {};
   }
   void setText(QAccessible::Text, const QString&) override {}
 
   QRect rect() const override {
-    if (!board_) return {};
-    const QRect local = board_->cellRect(cell_.col, cell_.row);
-    return {board_->mapToGlobal(local.topLeft()), local.size()};
+    const BoardSurface* b = board();
+    if (!b) return {};
+    const QRect local = b->cellRect(cell_.col, cell_.row);
+    return {b->mapToGlobal(local.topLeft()), local.size()};
   }
   QAccessible::Role role() const override { return QAccessible::Cell; }
   QAccessible::State state() const override {
     QAccessible::State s;
-    if (!board_) return s;
+    const BoardSurface* b = board();
+    if (!b) return s;
     s.focusable = true;
-    s.invisible = !board_->isVisible();
-    const BoardCursor& cursor = board_->cursor();
-    s.focused = board_->hasFocus() && cursor.visible() && cursor.cell() == cell_;
+    s.invisible = !b->isVisible();
+    const BoardCursor& cursor = b->cursor();
+    s.focused = b->hasFocus() && cursor.visible() && cursor.cell() == cell_;
     return s;
   }
   void* interface_cast(QAccessible::InterfaceType type) override {
@@ -121,8 +126,11 @@ class CellAccessible final : public QAccessibleInterface, public QAccessibleTabl
 
  private:
   int index() const { return CellToIndex(cell_.col, cell_.row); }
+  // Null once the board is being destroyed: from then on it is only a
+  // QWidget, and a reader asking meanwhile finds the cell gone.
+  const BoardSurface* board() const { return qobject_cast<const BoardSurface*>(board_.data()); }
 
-  QPointer<BoardSurface> board_;
+  QPointer<QObject> board_;
   Cell cell_;
 };
 
@@ -136,13 +144,17 @@ class BoardAccessible final : public QAccessibleWidget, public QAccessibleTableI
     }
   }
 
-  BoardSurface* board() const { return static_cast<BoardSurface*>(widget()); }
+  // Null once the board is being destroyed (see CellAccessible::board).
+  BoardSurface* board() const { return qobject_cast<BoardSurface*>(object()); }
 
   int childCount() const override { return kCells; }
   QAccessibleInterface* child(int index) const override {
     if (index < 0 || index >= kCells) return nullptr;
     QAccessible::Id& id = cells_[static_cast<std::size_t>(index)];
-    if (id == 0) id = QAccessible::registerAccessibleInterface(new CellAccessible(board(), index));
+    if (id == 0) {
+      if (!board()) return nullptr;
+      id = QAccessible::registerAccessibleInterface(new CellAccessible(board(), index));
+    }
     return QAccessible::accessibleInterface(id);
   }
   int indexOfChild(const QAccessibleInterface* child) const override {
@@ -152,6 +164,7 @@ class BoardAccessible final : public QAccessibleWidget, public QAccessibleTableI
     return -1;
   }
   QAccessibleInterface* childAt(int x, int y) const override {
+    if (!board()) return nullptr;
     const QPoint local = board()->mapFromGlobal(QPoint(x, y));
     for (int index = 0; index < kCells; ++index) {
       const Cell cell = IndexToCell(index);
@@ -160,6 +173,7 @@ class BoardAccessible final : public QAccessibleWidget, public QAccessibleTableI
     return nullptr;
   }
   QAccessibleInterface* focusChild() const override {
+    if (!board()) return nullptr;
     const BoardCursor& cursor = board()->cursor();
     return board()->hasFocus() && cursor.visible() ? child(cursor.index()) : nullptr;
   }
