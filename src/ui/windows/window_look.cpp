@@ -1,12 +1,12 @@
 #include "ui/windows/window_look.h"
 
-#include <algorithm>
-
 #include <QFontDatabase>
 #include <QLabel>
 #include <QMargins>
 #include <QScreen>
 #include <QWidget>
+
+#include "ui/windows/main_layout.h"
 
 namespace gorbix::look {
 
@@ -70,11 +70,9 @@ void centerOnOwner(QWidget& window) {
     return;
   }
   const QSize whole = window.size().grownBy(expectedFrame(window));
-  const QRect around = owner->frameGeometry();
-  const QRect area = owner->screen()->availableGeometry();
-  const int x = std::clamp(around.center().x() - (whole.width() - 1) / 2, area.left(), std::max(area.left(), area.right() + 1 - whole.width()));
-  const int y = std::clamp(around.center().y() - (whole.height() - 1) / 2, area.top(), std::max(area.top(), area.bottom() + 1 - whole.height()));
-  window.move(x, y);
+  const QPoint centre = owner->frameGeometry().center();
+  const QPoint corner(centre.x() - (whole.width() - 1) / 2, centre.y() - (whole.height() - 1) / 2);
+  window.move(keepOnScreen(corner, whole, owner->screen()->availableGeometry()));
 }
 
 }  // namespace gorbix::look
