@@ -68,4 +68,9 @@ void StoredSettings::SaveFormPosn(const QWidget& window, std::string_view name) 
   gorbix::SaveFormPosn(ini_, IniFile_, geometryOf(window, name));
 }
 
+std::string playerDataFolder() {
+  const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+  return (data + QStringLiteral("/gorbix/")).toStdString();
+}
+
 }  // namespace gorbix

@@ -48,4 +48,9 @@ class StoredSettings {
   std::optional<GameStore> store_;
 };
 
+// The per-user folder for what the game keeps for the player beyond its
+// settings ($XDG_DATA_HOME/gorbix/, else ~/.local/share/gorbix/), with a
+// trailing slash; created by the first update of a file in it.
+std::string playerDataFolder();
+
 }  // namespace gorbix
