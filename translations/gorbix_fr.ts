@@ -5,7 +5,7 @@
     <name>EndOfLevel</name>
     <message>
         <source>End of Level %1</source>
-        <translation>Fin du niveau&#xa0;%1</translation>
+        <translation>Fin du niveau %1</translation>
     </message>
     <message>
         <source>You beat your previous score for this level (%1)!</source>

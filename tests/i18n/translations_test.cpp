@@ -1,0 +1,49 @@
+#include "i18n/translations.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace gorbix::i18n {
+namespace {
+
+TEST(ChooseLanguage, FirstLanguageTheGameSpeaksOrEnglish) {
+  const std::vector<std::pair<QStringList, QString>> cases = {
+      {{"de-DE", "de"}, "de"},        {{"de-AT"}, "de"},     {{"pt-BR", "pt"}, "pt_BR"},
+      {{"pt-PT", "pt"}, ""},          {{"pt-PT", "es"}, "es"}, {{"en-GB", "de"}, ""},
+      {{"C"}, ""},                    {{"eo", "nl-BE"}, "nl"}, {{}, ""},
+  };
+  for (const auto& [ui, language] : cases) EXPECT_EQ(chooseLanguage(ui), language) << ui.join(',').toStdString();
+}
+
+// Each language is embedded, and Qt's own translation for it is where the
+// loader looks: the message boxes' buttons come from there.
+TEST(Translations, EveryLanguageAndQtsOwnAreThere) {
+  for (const char* language : {"de", "fr", "es", "it", "pt_BR", "nl", "pl"}) {
+    QTranslator game;
+    ASSERT_TRUE(game.load(QStringLiteral(":/i18n/gorbix_%1.qm").arg(language))) << language;
+    EXPECT_NE(game.translate("Rating", "Average"), QString()) << language;
+    QTranslator qt;
+    EXPECT_TRUE(qt.load(QStringLiteral("qtbase_%1").arg(language), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        << language;
+  }
+}
+
+TEST(Translations, InstalledForTheLocaleOrNotAtAll) {
+  EXPECT_EQ(installTranslations(QLocale(QLocale::English, QLocale::UnitedStates)), QString());
+  EXPECT_EQ(QCoreApplication::translate("Rating", "Average"), QStringLiteral("Average"));
+  ASSERT_EQ(installTranslations(QLocale(QLocale::German, QLocale::Germany)), QStringLiteral("de"));
+  EXPECT_EQ(QCoreApplication::translate("Rating", "Average"), QStringLiteral("Durchschnitt"));
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Ja"));
+}
+
+}  // namespace
+}  // namespace gorbix::i18n
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
