@@ -29,8 +29,9 @@ QString chooseLanguage(const QStringList& uiLanguages) {
     // English is the language of the texts themselves: without this, a
     // player who puts English first and German second would get German.
     if (isEnglish(name)) return {};
-    for (; !name.isEmpty(); name.truncate(qMax(0, name.lastIndexOf(u'_')))) {
+    while (!name.isEmpty()) {
       if (QFile::exists(gameFile(name))) return name;
+      name.truncate(qMax(0, name.lastIndexOf(u'_')));  // "de_AT", then "de"
     }
   }
   return {};

@@ -15,7 +15,9 @@ TEST(ChooseLanguage, FirstLanguageTheGameSpeaksOrEnglish) {
       {{"pt-PT", "pt"}, ""},          {{"pt-PT", "es"}, "es"}, {{"en-GB", "de"}, ""},
       {{"C"}, ""},                    {{"eo", "nl-BE"}, "nl"}, {{}, ""},
   };
-  for (const auto& [ui, language] : cases) EXPECT_EQ(chooseLanguage(ui), language) << ui.join(',').toStdString();
+  for (const auto& [ui, language] : cases) {
+    EXPECT_EQ(chooseLanguage(ui).toStdString(), language.toStdString()) << ui.join(',').toStdString();
+  }
 }
 
 // Each language is embedded, and Qt's own translation for it is where the
