@@ -1,15 +1,12 @@
 #!/usr/bin/env python3
-"""Checks the game's .ts files, one a language.
+"""Checks the game's .ts files, one a language: every text translated (nothing
+unfinished or empty), none left over from a text the code lost (vanished,
+obsolete), every translation with its source's placeholders (%1..%9, %n) and
+number of access letters (&), and as many plural forms as the language has.
 
-Every text is translated (nothing unfinished or empty), none is left over from
-a text the code no longer has (vanished, obsolete), every translation keeps
-the placeholders of its source (%1..%9, %n) and its number of access letters
-(&), and a text with a count has as many forms as its language's plurals.
-
-With --lupdate, the files are first brought up to date from the sources in a
-scratch copy, so a text the code marks and no .ts file holds yet counts as
-unfinished, and one the code lost as vanished: the files as committed must be
-what `make translations` and the translators made of the code as it is.
+With --lupdate the files are first brought up to date from the sources in a
+scratch copy, so a text the code marks and no .ts file holds counts as
+unfinished, and one the code lost as vanished.
 
 Usage: check_translations.py [--lupdate LUPDATE --source DIR... [--option=OPT]...] TS...
 """
