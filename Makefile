@@ -1,7 +1,7 @@
 # The front door: `make run` plays the game, `make test` runs every test.
 # Both install what the build needs first (Debian packages through apt-get).
 
-.PHONY: all deps run test test-asan bench package fuzz clean
+.PHONY: all deps run test test-asan bench package fuzz translations clean
 
 all: test
 
@@ -47,6 +47,11 @@ fuzz: deps
 	cmake --preset fuzz
 	cmake --build --preset fuzz --target fuzzers
 	@echo "Run: build-fuzz/fuzz/fuzz_profile -max_total_time=600 build-fuzz/corpus fuzz/corpus"
+
+# Brings translations/*.ts up to date with the texts in the code (lupdate),
+# dropping the ones the code no longer has.
+translations: deps build/build.ninja
+	cmake --build --preset release --target update_translations
 
 clean:
 	rm -rf build build-debug build-asan build-fuzz

@@ -5,12 +5,15 @@
 # test builds the package too and checks it with lintian, renders the
 # scalable icon and the manual page, so the tests need those tools as well.
 # The screen-reader test reads the game through a private session bus and
-# the accessibility bus, with the AT-SPI library's Python binding.
+# the accessibility bus, with the AT-SPI library's Python binding. The
+# translations are built with Qt's Linguist tools, and the game loads Qt's own
+# translations (the buttons of standard message boxes) beside its own.
 set -eu
 
 packages="g++ cmake ninja-build make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-multimedia-dev libgl-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   fonts-liberation desktop-file-utils appstream
   pulseaudio pulseaudio-utils xvfb xdotool
   dpkg-dev file lintian librsvg2-bin groff-base man-db

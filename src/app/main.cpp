@@ -5,6 +5,7 @@
 #include "app/message_box_sink.h"
 #include "app/signal_exit.h"
 #include "app/stored_settings.h"
+#include "i18n/translations.h"
 #include "support/standard_descriptors.h"
 #include "ui/art/tile_art.h"
 
@@ -26,6 +27,7 @@ void prepareProcess() {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  gorbix::i18n::installTranslations();
   QApplication::setWindowIcon(gorbix::art::windowIcon());
 
   gorbix::MessageBoxSink messages;

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "support/text.h"
+#include "support/translatable.h"
 
 namespace gorbix {
 
@@ -14,18 +15,29 @@ struct RatingBand {
 };
 
 constexpr std::array<RatingBand, 24> kRatings = {{
-    {19, "Beginner Level 1"},     {39, "Beginner Level 2"},   {59, "Beginner Level 3"},
-    {79, "Beginner Level 4"},     {99, "Average"},            {119, "Above Average"},
-    {129, "Well Above Average"},  {139, "Very Good"},         {149, "Marvelous"},
-    {159, "Excellent"},           {169, "Most Excellent"},    {179, "Professional"},
-    {189, "Expert"},              {199, "Seasoned Expert"},   {219, "Accomplished Expert"},
-    {239, "Masterful Expert"},    {259, "Near Genius"},       {279, "Genius"},
-    {299, "National Treasure"},   {319, "World Champion"},    {339, "Stellar Master"},
-    {349, "Stellar Grandmaster"}, {359, "Galactic Master"},   {369, "Galactic Overlord"},
+    {19, GORBIX_TEXT("Rating", "Beginner Level 1")},        {39, GORBIX_TEXT("Rating", "Beginner Level 2")},
+    {59, GORBIX_TEXT("Rating", "Beginner Level 3")},        {79, GORBIX_TEXT("Rating", "Beginner Level 4")},
+    {99, GORBIX_TEXT("Rating", "Average")},                 {119, GORBIX_TEXT("Rating", "Above Average")},
+    {129, GORBIX_TEXT("Rating", "Well Above Average")},     {139, GORBIX_TEXT("Rating", "Very Good")},
+    {149, GORBIX_TEXT("Rating", "Marvelous")},              {159, GORBIX_TEXT("Rating", "Excellent")},
+    {169, GORBIX_TEXT("Rating", "Most Excellent")},         {179, GORBIX_TEXT("Rating", "Professional")},
+    {189, GORBIX_TEXT("Rating", "Expert")},                 {199, GORBIX_TEXT("Rating", "Seasoned Expert")},
+    {219, GORBIX_TEXT("Rating", "Accomplished Expert")},    {239, GORBIX_TEXT("Rating", "Masterful Expert")},
+    {259, GORBIX_TEXT("Rating", "Near Genius")},            {279, GORBIX_TEXT("Rating", "Genius")},
+    {299, GORBIX_TEXT("Rating", "National Treasure")},      {319, GORBIX_TEXT("Rating", "World Champion")},
+    {339, GORBIX_TEXT("Rating", "Stellar Master")},         {349, GORBIX_TEXT("Rating", "Stellar Grandmaster")},
+    {359, GORBIX_TEXT("Rating", "Galactic Master")},        {369, GORBIX_TEXT("Rating", "Galactic Overlord")},
 }};
 
 std::string padLeft(const std::string& text, std::size_t width) {
   return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
+}
+
+// The text with its "%1" replaced by n, as QString::arg fills it in the shell.
+std::string withNumber(std::string_view text, std::int16_t n) {
+  std::string result(text);
+  if (const std::size_t at = result.find("%1"); at != std::string::npos) result.replace(at, 2, IntStr(n));
+  return result;
 }
 
 }  // namespace
@@ -36,7 +48,7 @@ std::string_view RatingName(std::int16_t score) {
       if (score <= band.upTo) return band.name;
     }
   }
-  return "Universal Overlord!";
+  return GORBIX_TEXT("Rating", "Universal Overlord!");
 }
 
 std::string_view OverallRating(const BestScores& best) {
@@ -49,23 +61,23 @@ std::string_view OverallRating(const BestScores& best) {
 }
 
 std::string ScoreLine(std::int16_t level, std::int16_t score) {
-  return "Level" + padLeft(IntStr(level), 3) + padLeft(IntStr(score), 8);
+  return std::string(kScoreLineWord) + padLeft(IntStr(level), 3) + padLeft(IntStr(score), 8);
 }
 
 EndOfLevelSummary LoadEndOfLevel(std::int16_t level, std::int16_t score, BestScores& best) {
   EndOfLevelSummary summary;
-  summary.caption = "End of Level " + IntStr(level);
+  summary.caption = withNumber(kEndOfLevelCaption, level);
   summary.scoreText = IntStr(score);
   summary.rating = RatingName(score);
   summary.nextEnabled = level != kLevels;
 
   std::int16_t& levelBest = best[static_cast<std::size_t>(level - 1)];
   if (score > levelBest) {
-    summary.comment = "You beat your previous score for this level (" + IntStr(levelBest) + ")!";
+    summary.comment = withNumber(kBeatBestComment, levelBest);
     levelBest = score;
     summary.newBest = true;
   } else {
-    summary.comment = "You did not beat your previous score for this level (" + IntStr(levelBest) + ")";
+    summary.comment = withNumber(kBestNotBeatenComment, levelBest);
   }
   summary.overallRating = OverallRating(best);
   return summary;

@@ -7,12 +7,23 @@
 #include <string_view>
 
 #include "game/tiles.h"
+#include "support/translatable.h"
 
 namespace gorbix {
 
 using BestScores = std::array<std::int16_t, kLevels>;  // index level - 1
 
 inline constexpr std::int16_t kStartScore = 100;
+
+// The words the lines below are built from, in English; the shell shows them
+// translated, in these contexts ("Rating" for the names RatingName gives).
+// "%1" stands for a number.
+inline constexpr std::string_view kScoreLineWord = GORBIX_TEXT("ScoreList", "Level");
+inline constexpr std::string_view kEndOfLevelCaption = GORBIX_TEXT("EndOfLevel", "End of Level %1");
+inline constexpr std::string_view kBeatBestComment =
+    GORBIX_TEXT("EndOfLevel", "You beat your previous score for this level (%1)!");
+inline constexpr std::string_view kBestNotBeatenComment =
+    GORBIX_TEXT("EndOfLevel", "You did not beat your previous score for this level (%1)");
 
 std::string_view RatingName(std::int16_t score);
 

@@ -1,0 +1,23 @@
+// The player's language: the game's own translation and Qt's, chosen once at start.
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+namespace gorbix::i18n {
+
+// The game's translation for a list of languages in the player's order of
+// preference (QLocale::uiLanguages(): "de-DE", "de", ...): the language of
+// the first one the game speaks ("de", "pt_BR"), or an empty text when
+// English or the C locale comes first or none fits. A region the game has no
+// translation for falls back to its language ("de_AT" gives "de").
+QString chooseLanguage(const QStringList& uiLanguages);
+
+// Installs into the running application the game's translation for `locale`
+// and Qt's own in the same language, which the buttons of standard message
+// boxes use. Installs nothing for English. Call before any window is made.
+// Returns the language installed, as chooseLanguage names it.
+QString installTranslations(const QLocale& locale = QLocale());
+
+}  // namespace gorbix::i18n
