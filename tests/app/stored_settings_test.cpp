@@ -7,6 +7,12 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
 
 #include <gtest/gtest.h>
 
@@ -14,6 +20,8 @@
 #include "app/stored_settings.h"
 #include "fake_sounds.h"
 #include "main_window_fixture.h"
+#include "../settings/test_support.h"
+#include "solver/replay.h"
 #include "ui/help/frm_tutorial.h"
 
 namespace gorbix {
@@ -303,6 +311,74 @@ TEST_F(StoredSettingsTest, TutorialPlacementIsKeptUnderItsOwnName) {
   tutorial->move(30, 45);
   tutorial->close();
   EXPECT_TRUE(readIni().contains("frmTutorial=450 675 "));
+}
+
+// What `run` writes to standard error.
+template <class Run>
+std::string standardErrorOf(Run run) {
+  QTemporaryFile file;
+  if (!file.open()) return "no file for standard error";
+  std::fflush(stderr);
+  const int saved = ::dup(2);
+  ::dup2(file.handle(), 2);
+  run();
+  std::fflush(stderr);
+  ::dup2(saved, 2);
+  ::close(saved);
+  file.seek(0);
+  return file.readAll().toStdString();
+}
+
+// Whatever does not check out is set aside, and the game starts as it would
+// have without it: no window, one line on standard error.
+TEST_F(StoredSettingsTest, AKeptBoardThatDoesNotCheckOutIsSetAsideAndANewBoardDealt) {
+  writeIni("[General]\nLastLevel=7\n");
+  const std::int32_t dealt = start()->game().boardNumber();
+  const Cell hole = IndexToCell(solver::dealtPosition(7, 5).hole);
+  const std::string head = "gorbix kept board 1\nlevel 7\nboard 5\nscore ";
+  const std::string cases[] = {
+      "gorbix kept board 2\nlevel 7\nboard 5\nscore 100\n",  // another version
+      head + "100\nslide 1\n",                                   // damaged
+      head + "30000\n",                                            // points never played for
+      head + "100\nsend " + std::to_string(hole.col) + " " + std::to_string(hole.row) + "\n",  // refused
+      "gorbix kept board 1\nlevel 7\nboard 0\nscore 100\n",    // no such board
+      "gorbix kept board 1\nlevel 8\nboard 5\nscore 100\n",    // not the level played last
+      head + "100\n",                                              // made 100 MB below
+  };
+  const std::string board = folder.filePath("board").toStdString();
+  for (const std::string& text : cases) {
+    SCOPED_TRACE(text);
+    writeIni("[General]\nLastLevel=7\n[Play]\nKeepBoard=Y\n");
+    testing::WriteBytes(board, text);
+    const bool huge = &text == &cases[6];
+    if (huge) std::filesystem::resize_file(board, 100 * 1024 * 1024);
+    std::unique_ptr<SettingsMain> window;
+    const std::string said = standardErrorOf([&] { window = start(); });
+    EXPECT_EQ(window->game().CurrentLevel(), 7);
+    EXPECT_EQ(window->game().boardNumber(), dealt);
+    EXPECT_EQ(window->game().Score(), 100);
+    ASSERT_LT(std::filesystem::file_size(board), 100u) << "not replaced by the new board";
+    EXPECT_EQ(testing::ReadBytes(board),
+              "gorbix kept board 1\nlevel 7\nboard " + std::to_string(dealt) + "\nscore 100\n");
+    const std::string aside = folder.filePath("board.bad").toStdString();
+    if (huge) EXPECT_EQ(std::filesystem::file_size(aside), 100u * 1024 * 1024);
+    else EXPECT_EQ(testing::ReadBytes(aside), text);
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_NE(said.find("set aside as board.bad: "), std::string::npos) << said;
+    EXPECT_TRUE(messages.shown.empty());
+  }
+}
+
+TEST_F(StoredSettingsTest, WithKeepBoardOffAKeptBoardIsNeitherReadNorWritten) {
+  writeIni("[General]\nLastLevel=7\n");
+  const std::string board = folder.filePath("board").toStdString();
+  const std::string kept = "gorbix kept board 1\nlevel 7\nboard 5\nscore 100\n";
+  testing::WriteBytes(board, kept);
+  auto window = start();
+  EXPECT_NE(window->game().boardNumber(), 5);
+  window->Form_Unload();
+  EXPECT_EQ(testing::ReadBytes(board), kept);
+  EXPECT_FALSE(readIni().contains("Play"));
 }
 
 }  // namespace
