@@ -16,20 +16,19 @@ using std::chrono::milliseconds;
 
 constexpr milliseconds kRunLimit{60000};
 
-// Each cell's name and description, in order, and the score.
+// Each cell's name and description in order, and the score, once a whole
+// board shows `score` (or after ~30 s).
 struct Seen {
   std::vector<std::string> cells;
   std::string score;
 };
-
-// Looks until a whole board shows `score`, for at most ~30 s.
 Seen lookFor(const AccessibilityBus& bus, const std::string& score) {
   Seen seen;
   for (int i = 0; i < 60 && !(seen.cells.size() == 48 && seen.score == score); ++i) {
-    if (i > 0) std::this_thread::sleep_for(milliseconds(500));
+    std::this_thread::sleep_for(milliseconds(i > 0 ? 500 : 0));
     seen = {};
-    const auto out = runCommand({"/usr/bin/python3", GORBIX_READ_ACCESSIBLE}, bus.clientEnv(), milliseconds(20000));
-    std::istringstream lines(out.value_or(""));
+    std::istringstream lines(
+        runCommand({"/usr/bin/python3", GORBIX_READ_ACCESSIBLE}, bus.clientEnv(), milliseconds(20000)).value_or(""));
     for (std::string line; std::getline(lines, line);) {
       // Whether the keyboard cursor is on a cell is no part of the board.
       if (line.starts_with("cell\t")) seen.cells.push_back(line.substr(5, line.rfind('\t') - 5));
@@ -53,24 +52,14 @@ TEST(KeepBoard, ThreeMovesOutliveSigtermAndCtrlZThenTakesBackTheThird) {
   game.setEnv("XDG_DATA_HOME", (game.folder() / "data").string());
   for (const auto& [name, value] : bus.clientEnv()) game.setEnv(name, value);
   game.setEnv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
-  std::string window;
-  const auto start = [&] {
-    ASSERT_TRUE(game.start());
-    const auto found = x.xdotool({"search", "--sync", "--onlyvisible", "--name", "^Gorbix!$"}, kRunLimit);
-    ASSERT_TRUE(found && !found->empty()) << "no window";
-    window = found->substr(0, found->find('\n'));
-  };
   const auto keys = [&](std::vector<std::string> names) {
-    ASSERT_TRUE(x.xdotool({"windowfocus", "--sync", window}));
+    const auto found = x.xdotool({"search", "--sync", "--onlyvisible", "--name", "^Gorbix!$"}, kRunLimit);
+    ASSERT_TRUE(found && x.xdotool({"windowfocus", "--sync", found->substr(0, found->find('\n'))})) << "no window";
     names.insert(names.begin(), {"key", "--delay", "50"});
     ASSERT_TRUE(x.xdotool(names));
   };
-  const auto end = [&] {
-    game.signal(SIGTERM);
-    ASSERT_EQ(game.waitFor(kRunLimit), 0);
-  };
 
-  start();
+  ASSERT_TRUE(game.start());
   const Seen dealt = lookFor(bus, "100");
   ASSERT_EQ(dealt.cells.size(), 48u) << bus.log();
   int hole = 0;
@@ -85,25 +74,24 @@ TEST(KeepBoard, ThreeMovesOutliveSigtermAndCtrlZThenTakesBackTheThird) {
   path.insert(path.end(), static_cast<std::size_t>(hole / 8), "Down");
   path.push_back("space");
   keys(path);
-  ASSERT_EQ(lookFor(bus, "95").score, "95");
   keys({towardsHole, "space"});
   const Seen second = lookFor(bus, "90");
   keys({away, "space"});
   const Seen third = lookFor(bus, "85");
-  ASSERT_EQ(third.score, "85");
+  ASSERT_EQ(third.score, "85") << "three slides";
   ASSERT_NE(third.cells, second.cells);
-  end();
+  game.signal(SIGTERM);
+  ASSERT_EQ(game.waitFor(kRunLimit), 0);
 
   const fs::path kept = game.folder() / "data" / "gorbix" / "board";
   EXPECT_NE(readFile(kept).find("score 85\nslide "), std::string::npos) << readFile(kept);
-  start();
+  ASSERT_TRUE(game.start());
   EXPECT_EQ(lookFor(bus, "85").cells, third.cells) << "the same board, Thing and score";
   keys({"ctrl+z"});
   const Seen undone = lookFor(bus, "80");
-  EXPECT_EQ(undone.score, "80");
+  EXPECT_EQ(undone.score, "80") << "90, less the 10 an undo costs";
   EXPECT_EQ(undone.cells, second.cells);
   EXPECT_TRUE(readFile(kept).ends_with("undo\n")) << readFile(kept);
-  end();
   EXPECT_FALSE(fs::exists(game.folder() / "data" / "gorbix" / "board.bad"));
 }
 
