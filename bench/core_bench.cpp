@@ -152,6 +152,46 @@ void BM_SimulatedGame(benchmark::State& state) {
 }
 BENCHMARK(BM_SimulatedGame);
 
+// Taking up a kept board: its record of play made again out of sight, as
+// at start-up. The record is the longest of some games of random moves,
+// undos, redos and hints that did not end their level.
+void BM_ResumeRecord(benchmark::State& state) {
+  std::vector<PlayEvent> longest;
+  std::int32_t board = 1;
+  std::int16_t score = 0;
+  for (std::uint64_t seed = 1; seed <= 40 && longest.size() < 4000; ++seed) {
+    QuietGame quiet(seed);
+    Game& game = quiet.game;
+    game.StartLevel(static_cast<std::int16_t>(seed % kLevels + 1));
+    std::mt19937 dice(static_cast<unsigned>(seed));
+    // An ended level starts another at once.
+    const std::int32_t dealt = game.boardNumber();
+    while (game.boardNumber() == dealt && game.history().events().size() < 4000) {
+      const unsigned roll = dice() % 100;
+      if (roll < 45) game.imgTile_MouseUp(static_cast<int>(dice() % kCells), MouseButton::Left);
+      else if (roll < 80) game.imgTile_MouseUp(static_cast<int>(dice() % kCells), MouseButton::Right);
+      else if (roll < 92) game.undo();
+      else if (roll < 97) game.redo();
+      else game.payHint();
+      while (game.walkTimerEnabled()) game.tmrMoveThing_Timer();
+    }
+    if (game.boardNumber() == dealt && game.history().events().size() > longest.size()) {
+      longest = game.history().events();
+      board = game.boardNumber();
+      score = game.Score();
+      state.counters["level"] = game.CurrentLevel();
+    }
+  }
+  QuietGame quiet(0);
+  const auto level = static_cast<std::int16_t>(state.counters["level"].value);
+  for (auto _ : state) {
+    if (!quiet.game.resume(level, board, longest, score).empty()) state.SkipWithError("the record does not replay");
+  }
+  state.counters["entries"] = static_cast<double>(longest.size());
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(longest.size()));
+}
+BENCHMARK(BM_ResumeRecord)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace gorbix
 

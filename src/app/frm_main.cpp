@@ -60,7 +60,8 @@ frmMain::frmMain(ErrorTrap& trap, std::unique_ptr<RandomSource> random, SoundBac
         } else {
           imgTile_MouseUp(click.index, button);
         }
-      }) {
+      }),
+      undo_(game_, menus_, [this] { hint_.hide(); }) {
   setWindowTitle(QStringLiteral("Gorbix!"));
   setWindowIcon(art::windowIcon());
   setCentralWidget(ui_.client);
@@ -139,7 +140,7 @@ void frmMain::Form_Load() {
   std::int16_t level = loadLastLevel();
   // A damaged stored level must not stop the game from starting.
   if (level < 1 || level > kLevels) level = 1;
-  game_.StartLevel(level);
+  if (!undo_.resume(settings_, level)) game_.StartLevel(level);
 }
 
 void frmMain::Form_Unload() {
@@ -150,6 +151,7 @@ void frmMain::Form_Unload() {
   // Saved before anything the platform may take its time over, so a sound
   // system that never lets go cannot cost the player the run.
   saveGame(game_.CurrentLevel(), game_.BestScore());
+  undo_.shutDown();
   bestLines_.cancel();
   sndFX_.closeAll();
 }
@@ -214,6 +216,7 @@ void frmMain::allScoresReset() {
 
 void frmMain::boardDealt(std::int16_t level, std::int32_t boardNumber) {
   bestLines_.dealt(level, boardNumber, solver::positionOf(game_));
+  undo_.boardDealt();
 }
 
 void frmMain::soundSwitchChanged(bool on) {
@@ -320,6 +323,7 @@ void frmMain::walkTimerChanged(bool enabled, int intervalMs) {
   } else {
     tmrMoveThing_.stop();
   }
+  undo_.walkChanged();
 }
 
 void frmMain::runModal(QDialog& dialog) { dialog.exec(); }

@@ -16,6 +16,7 @@
 #include "app/hint.h"
 #include "app/sound_fx.h"
 #include "app/stored_settings.h"
+#include "app/undo_command.h"
 #include "game/game.h"
 #include "ui/art/tile_art.h"
 #include "ui/windows/main_layout.h"
@@ -48,6 +49,8 @@ class frmMain : public QMainWindow, public GameView, public GameHost {
   const MainMenus& menus() const { return menus_; }
   // The Hint command; hintShown tells where a hint has appeared.
   HintController& hint() { return hint_; }
+  // Undo, Redo and the kept board; undone() and redone() tell of each.
+  UndoCommands& undoCommands() { return undo_; }
   const HintMarks& hintMarks() const { return hintMarks_; }
   QTimer& tmrMoveThing() { return tmrMoveThing_; }
   SoundEffects& sounds() { return sndFX_; }
@@ -79,6 +82,7 @@ class frmMain : public QMainWindow, public GameView, public GameHost {
   void newBestScore(std::int16_t level) override;
   void allScoresReset() override;
   void boardDealt(std::int16_t level, std::int32_t boardNumber) override;
+  void playRecorded(const PlayEvent& event) override { undo_.played(event); }
 
   // Menu commands and the score list.
   void mnuExit_Click();
@@ -167,6 +171,7 @@ class frmMain : public QMainWindow, public GameView, public GameHost {
   bool unloaded_ = false;
   HintMarks hintMarks_;
   HintController hint_;
+  UndoCommands undo_;
 };
 
 }  // namespace gorbix

@@ -113,7 +113,7 @@ void HintController::found(const solver::Position& start, const solver::Line& li
   if (const std::optional<int> kept = endingScore(start, followed_); kept && *kept >= line.score) {
     best = {followed_, *kept};
   }
-  game_.AddScore(-kHintCost);
+  game_.payHint();
   shown_ = std::move(best);
   shownFrom_ = start;
   state_ = State::Shown;

@@ -10,6 +10,7 @@
 #include <QObject>
 
 #include "app/search_worker.h"
+#include "game/scoring.h"
 #include "solver/position.h"
 #include "solver/solver.h"
 #include "ui/windows/hint_marks.h"
@@ -19,8 +20,6 @@ class QWidget;
 namespace gorbix {
 
 class Game;
-
-inline constexpr int kHintCost = 10;
 
 class HintController : public QObject {
   Q_OBJECT

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "settings/form_posn.h"
+#include "settings/kept_board.h"
 
 namespace gorbix {
 
@@ -42,7 +43,7 @@ std::vector<ScreenRect> availableScreens() {
 }  // namespace
 
 StoredSettings::StoredSettings(ErrorTrap& trap, MessageSink& messages, std::string iniFile)
-    : ini_(trap, messages), IniFile_(std::move(iniFile)) {
+    : ini_(trap, messages), IniFile_(std::move(iniFile)), ownFile_(!IniFile_.empty()) {
   if (!IniFile_.empty()) store_.emplace(ini_, IniFile_);
 }
 
@@ -66,6 +67,11 @@ void StoredSettings::LoadFormPosn(QWidget& window, std::string_view name) {
 
 void StoredSettings::SaveFormPosn(const QWidget& window, std::string_view name) {
   gorbix::SaveFormPosn(ini_, IniFile_, geometryOf(window, name));
+}
+
+std::string StoredSettings::keptBoardPath() const {
+  const std::string folder = ownFile_ ? IniFile_.substr(0, IniFile_.rfind('/') + 1) : playerDataFolder();
+  return folder + std::string(kKeptBoardName);
 }
 
 std::string playerDataFolder() {

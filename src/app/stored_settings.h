@@ -36,6 +36,11 @@ class StoredSettings {
   ViewSettings loadView() { return LoadViewSettings(ini_, IniFile_); }
   void saveColourSafe(bool on) { SaveColourSafe(ini_, IniFile_, on); }
   void saveZoom(int percent) { SaveZoom(ini_, IniFile_, percent); }
+  bool loadKeepBoard() { return LoadKeepBoard(ini_, IniFile_); }
+  void saveKeepBoard(bool on) { SaveKeepBoard(ini_, IniFile_, on); }
+  // Where the unfinished board is kept: in playerDataFolder(), or beside a
+  // settings file given for a test.
+  std::string keptBoardPath() const;
   void newBestScore(int level) { store_->bestScoreChanged(level); }
   void allScoresReset() { store_->allScoresReset(); }
   // One replacement of the file with the main window's placement, the
@@ -45,6 +50,7 @@ class StoredSettings {
  private:
   Settings ini_;
   std::string IniFile_;
+  bool ownFile_ = false;
   std::optional<GameStore> store_;
 };
 

@@ -73,6 +73,9 @@ bool Game::playBoard(std::int32_t boardNumber) {
 
 void Game::startLevelOn(std::int16_t level, std::int32_t boardNumber) {
   stopWalk();
+  pending_.reset();
+  history_ = {};
+  levelEnded_ = false;
   CurrentLevel_ = level;
   boardNumber_ = boardNumber;
   Score_ = kStartScore;
@@ -86,15 +89,75 @@ void Game::startLevelOn(std::int16_t level, std::int32_t boardNumber) {
 }
 
 void Game::imgTile_MouseUp(int index, MouseButton button) {
-  if (timerEnabled_ || index < 0 || index >= kCells) return;
-  if (button == MouseButton::Left) SlideTile(index);
-  else if (button == MouseButton::Right) SendThing(index);
+  if (timerEnabled_ || index < 0 || index >= kCells || button == MouseButton::Other) return;
+  makeMove({static_cast<std::int8_t>(index), button == MouseButton::Right}, false);
 }
 
 void Game::imgThing_MouseUp(MouseButton button) {
   if (timerEnabled_) return;
-  if (button == MouseButton::Left) SlideTile(CellToIndex(ThingCol_, ThingRow_));
+  if (button == MouseButton::Left) makeMove({static_cast<std::int8_t>(CellToIndex(ThingCol_, ThingRow_)), false}, false);
   else if (button == MouseButton::Right) host_.PlaySound(SoundIndex::Error);
+}
+
+void Game::makeMove(Move move, bool redo) {
+  // Once the level has ended its record is closed; the end starts no new one.
+  if (!levelEnded_) pending_ = PendingMove{move, playState(), redo};
+  if (move.send) {
+    SendThing(move.index);
+  } else {
+    SlideTile(move.index);
+  }
+  if (!timerEnabled_) finishMove();
+}
+
+void Game::finishMove() {
+  if (!pending_) return;
+  const PendingMove pending = std::move(*pending_);
+  pending_.reset();
+  MoveRecord record = RecordMove(pending.move, pending.before, playState());
+  if (record.changedNothing()) return;  // refused: not a move
+  if (pending.redo) {
+    history_.redone(std::move(record));
+  } else {
+    history_.made(std::move(record));
+  }
+  host_.playRecorded(history_.events().back());
+}
+
+bool Game::undo() {
+  if (!canUndo()) return false;
+  const MoveRecord record = history_.takeBack();
+  for (const CellChange& change : record.cells) {
+    const Cell cell = IndexToCell(change.index);
+    SetCell(change.before, cell.col, cell.row);
+  }
+  showThingAt(record.thingBefore);
+  // What the move scored is given back, not the hints paid since.
+  AddScore(record.scoreBefore - record.scoreAfter - kUndoCost);
+  host_.playRecorded(history_.events().back());
+  return true;
+}
+
+bool Game::redo() {
+  if (!canRedo()) return false;
+  if (const std::optional<Move> move = history_.takeRedo()) makeMove(*move, true);
+  return true;
+}
+
+void Game::payHint() {
+  AddScore(-kHintCost);
+  if (levelEnded_) return;
+  history_.hintPaid();
+  host_.playRecorded(history_.events().back());
+}
+
+void Game::showThingAt(Cell cell) {
+  if (cell == Cell{ThingCol_, ThingRow_}) return;
+  view_.thingHidden();
+  ThingCol_ = cell.col;
+  ThingRow_ = cell.row;
+  view_.thingMoved(cell.col, cell.row);
+  view_.thingShown();
 }
 
 void Game::CheckForHole(const BoardGrid& board, int col, int row, int& holeCol, int& holeRow) {
@@ -175,6 +238,11 @@ void Game::SendThing(int index) {
 void Game::StartThingTimer() { setWalkTimer(true, kFirstStepMs); }
 
 void Game::tmrMoveThing_Timer() {
+  stepThing();
+  if (!timerEnabled_) finishMove();
+}
+
+void Game::stepThing() {
   if (!timerEnabled_ || ThingPath_.empty()) {  // a stale tick after the walk ended
     stopWalk();
     return;
@@ -210,6 +278,11 @@ void Game::tmrMoveThing_Timer() {
 
 bool Game::CheckLevelEnd() {
   if (ThingCol_ != kGoalCell.col || ThingRow_ != kGoalCell.row) return false;
+  // The move that got here is the level's last: its record is complete.
+  if (!levelEnded_) {
+    levelEnded_ = true;
+    finishMove();
+  }
   // The end-of-level sound stands in for the step's; a bonus taken on the
   // goal must not make the next level's first step sound like a bonus.
   BonusCollected_ = false;

@@ -3,9 +3,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
 
 #include "game/grid.h"
+#include "game/move_history.h"
 #include "game/random.h"
 #include "game/route.h"
 #include "game/scoring.h"
@@ -62,6 +65,9 @@ class GameHost {
   // A level has started on board `boardNumber`: the board is dealt and the
   // Thing stands on its start cell.
   virtual void boardDealt(std::int16_t /*level*/, std::int32_t /*boardNumber*/) {}
+  // The level's record of play has grown by `event`: a move or a redo once
+  // its walk has ended, a hint paid, an undo. Every one of them comes here.
+  virtual void playRecorded(const PlayEvent& /*event*/) {}
 };
 
 class Game {
@@ -103,6 +109,28 @@ class Game {
   // the player's choice included.
   bool CheckLevelEnd();
 
+  // Taking moves back. Both refuse (false) while the Thing walks, once the
+  // level has ended, and when there is nothing to undo or redo.
+  bool canUndo() const { return !timerEnabled_ && !levelEnded_ && history_.canUndo(); }
+  bool canRedo() const { return !timerEnabled_ && !levelEnded_ && history_.canRedo(); }
+  // The board, the Thing and what the move scored become what they were
+  // before the last move; then the undo costs kUndoCost.
+  bool undo();
+  // Makes the move undone last again, as its click did.
+  bool redo();
+  // Charges a hint's price and keeps it in the record of play.
+  void payHint();
+  const MoveHistory& history() const { return history_; }
+  // The Thing has reached the goal since the level started: the record of
+  // play is closed until the next level starts.
+  bool levelEnded() const { return levelEnded_; }
+  // Starts `level` on board `boardNumber` and makes `events` again, as they
+  // were made, so that the record of play and Undo go on where they were.
+  // They are first played out of sight: when one does not replay, or they
+  // do not end on `score`, nothing changes and the reason is returned.
+  std::string resume(std::int16_t level, std::int32_t boardNumber, std::span<const PlayEvent> events,
+                     std::int16_t score);
+
   // The jump command: the jump window, then the level chosen, if any.
   void RunJumpCommand();
   // Sets every best score to 0 and rebuilds the score list's lines.
@@ -134,6 +162,15 @@ class Game {
   void setWalkTimer(bool enabled, int intervalMs);
   void stopWalk();
   void startLevelOn(std::int16_t level, std::int32_t boardNumber);
+  void stepThing();
+  // A slide or a send, recorded once it has run its course.
+  void makeMove(Move move, bool redo);
+  void finishMove();
+  PlayState playState() const { return {Board_, {ThingCol_, ThingRow_}, Score_}; }
+  // Shows the Thing on a cell without the arrival rule.
+  void showThingAt(Cell cell);
+  // Takes over the board, the Thing, the score and the record of play.
+  void adopt(const Game& played);
 
   GameView& view_;
   GameHost& host_;
@@ -156,6 +193,15 @@ class Game {
   std::int16_t JumpLevel_ = 0;
   bool timerEnabled_ = false;
   int timerInterval_ = kFirstStepMs;
+
+  struct PendingMove {
+    Move move;
+    PlayState before;
+    bool redo = false;
+  };
+  std::optional<PendingMove> pending_;  // while its walk runs
+  MoveHistory history_;
+  bool levelEnded_ = false;
 };
 
 }  // namespace gorbix

@@ -14,6 +14,9 @@ namespace gorbix {
 using BestScores = std::array<std::int16_t, kLevels>;  // index level - 1
 
 inline constexpr std::int16_t kStartScore = 100;
+// What a hint costs, and what taking a move back costs: never free.
+inline constexpr int kHintCost = 10;
+inline constexpr int kUndoCost = kHintCost;
 
 // The words the lines below are built from, in English; the shell shows them
 // translated, in these contexts ("Rating" for the names RatingName gives).

@@ -143,4 +143,12 @@ void SaveZoom(Settings& ini, const std::string& IniFile, int percent) {
   ini.PutIniInt(kViewSection, kZoomKey, static_cast<std::int16_t>(storedZoom(percent)), IniFile);
 }
 
+bool LoadKeepBoard(Settings& ini, const std::string& IniFile) {
+  return ini.GetIniBool(kPlaySection, kKeepBoardKey, false, IniFile, false);
+}
+
+void SaveKeepBoard(Settings& ini, const std::string& IniFile, bool on) {
+  ini.PutIniBool(kPlaySection, kKeepBoardKey, on, IniFile);
+}
+
 }  // namespace gorbix

@@ -112,4 +112,12 @@ void SaveColourSafe(Settings& ini, const std::string& IniFile, bool on);
 // A percent outside kZoomPercents is stored as 100.
 void SaveZoom(Settings& ini, const std::string& IniFile, int percent);
 
+// How the game is played beyond the rules: "KeepBoard" keeps the board
+// being played between runs. It reads like "Sounds" but is off when
+// missing, and is written when the player switches it.
+inline constexpr std::string_view kPlaySection = "Play";
+inline constexpr std::string_view kKeepBoardKey = "KeepBoard";
+bool LoadKeepBoard(Settings& ini, const std::string& IniFile);
+void SaveKeepBoard(Settings& ini, const std::string& IniFile, bool on);
+
 }  // namespace gorbix

@@ -8,27 +8,6 @@ namespace gorbix::solver {
 
 namespace {
 
-// Counts refusals and level ends; the end-of-level dialog closes without a choice.
-struct CountingHost final : GameHost {
-  int refusals = 0;
-  int ends = 0;
-  void PlaySound(SoundIndex n) override { refusals += n == SoundIndex::Error; }
-  void walkTimerChanged(bool, int) override {}
-  EndChoice showEndOfLevel(const EndOfLevelSummary&) override {
-    ++ends;
-    return EndChoice::None;
-  }
-  std::int16_t showJumpWindow(std::int16_t) override { return 0; }
-  void quitGame() override {}
-  void newBestScore(std::int16_t) override {}
-  void allScoresReset() override {}
-};
-
-struct CountingTrap final : ErrorTrap {
-  int reports = 0;
-  void TrapError(std::string_view, std::string_view, bool) override { ++reports; }
-};
-
 // The game with everything the shell would do stubbed out.
 struct QuietGame {
   explicit QuietGame(RandomSource& random) : game(view, host, random, trap) {}

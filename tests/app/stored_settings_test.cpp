@@ -8,12 +8,16 @@
 #include <QScreen>
 #include <QTemporaryDir>
 
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
 #include "app/frm_main.h"
 #include "app/stored_settings.h"
 #include "fake_sounds.h"
 #include "main_window_fixture.h"
+#include "../settings/test_support.h"
+#include "solver/replay.h"
 #include "ui/help/frm_tutorial.h"
 
 namespace gorbix {
@@ -303,6 +307,57 @@ TEST_F(StoredSettingsTest, TutorialPlacementIsKeptUnderItsOwnName) {
   tutorial->move(30, 45);
   tutorial->close();
   EXPECT_TRUE(readIni().contains("frmTutorial=450 675 "));
+}
+
+// Whatever does not check out is set aside, replacing the one set aside
+// before, and the game starts as it would have without it: no window, one
+// line on standard error, and the new board kept.
+TEST_F(StoredSettingsTest, AKeptBoardThatDoesNotCheckOutIsSetAsideAndANewBoardDealt) {
+  writeIni("[General]\nLastLevel=7\n");
+  const std::int32_t dealt = start()->game().boardNumber();
+  const Cell hole = IndexToCell(solver::dealtPosition(7, 5).hole);
+  const std::string head = "gorbix kept board 1\nlevel 7\nboard 5\nscore ";
+  const std::string cases[] = {
+      head + "100\n",  // made 100 MB below
+      "gorbix kept board 2\nlevel 7\nboard 5\nscore 100\n",
+      head + "100\nslide 1\n",
+      head + "30000\n",  // points never played for
+      head + "100\nsend " + std::to_string(hole.col) + " " + std::to_string(hole.row) + "\n",  // refused
+      "gorbix kept board 1\nlevel 7\nboard 0\nscore 100\n",
+      "gorbix kept board 1\nlevel 8\nboard 5\nscore 100\n",  // not the level played last
+  };
+  const std::string board = folder.filePath("board").toStdString();
+  for (const std::string& text : cases) {
+    SCOPED_TRACE(text);
+    writeIni("[General]\nLastLevel=7\n[Play]\nKeepBoard=Y\n");
+    testing::WriteBytes(board, text);
+    if (&text == cases) std::filesystem::resize_file(board, 100 * 1024 * 1024);
+    ::testing::internal::CaptureStderr();
+    const auto window = start();
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(window->game().CurrentLevel(), 7);
+    EXPECT_EQ(window->game().boardNumber(), dealt);
+    ASSERT_LT(std::filesystem::file_size(board), 100u) << "not replaced by the new board";
+    EXPECT_EQ(testing::ReadBytes(board),
+              "gorbix kept board 1\nlevel 7\nboard " + std::to_string(dealt) + "\nscore 100\n");
+    const std::string aside = folder.filePath("board.bad").toStdString();
+    if (&text == cases) EXPECT_EQ(std::filesystem::file_size(aside), 100u << 20);
+    else EXPECT_EQ(testing::ReadBytes(aside), text);
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_NE(said.find("set aside as board.bad: "), std::string::npos) << said;
+    EXPECT_TRUE(messages.shown.empty());
+  }
+}
+
+TEST_F(StoredSettingsTest, WithKeepBoardOffAKeptBoardIsNeitherReadNorWritten) {
+  writeIni("[General]\nLastLevel=7\n");
+  const std::string board = folder.filePath("board").toStdString();
+  testing::WriteBytes(board, "gorbix kept board 1\nlevel 7\nboard 5\nscore 100\n");
+  auto window = start();
+  EXPECT_NE(window->game().boardNumber(), 5);
+  window->Form_Unload();
+  EXPECT_EQ(testing::ReadBytes(board), "gorbix kept board 1\nlevel 7\nboard 5\nscore 100\n");
+  EXPECT_FALSE(readIni().contains("Play"));
 }
 
 }  // namespace

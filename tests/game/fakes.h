@@ -79,6 +79,8 @@ class ScriptedHost : public GameHost {
   void quitGame() override { ++quits; }
   void newBestScore(std::int16_t level) override { stores.push_back("best " + std::to_string(level)); }
   void allScoresReset() override { stores.emplace_back("reset"); }
+  std::vector<PlayEvent> played;
+  void playRecorded(const PlayEvent& event) override { played.push_back(event); }
 
   int count(SoundIndex n) const {
     int c = 0;

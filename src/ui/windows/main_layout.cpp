@@ -181,6 +181,16 @@ MainMenus buildMainMenus(QMenuBar* bar, std::span<const int> zoomPercents) {
   m.separatorBeforeHint = m.mnuGame->addSeparator();
   m.boardNumberItem = addItem(m.mnuGame, "&Board Number…", QKeySequence(Qt::CTRL | Qt::Key_B));
   m.hintItem = addItem(m.mnuGame, "&Hint", QKeySequence(Qt::Key_H));
+  m.separatorBeforeUndo = m.mnuGame->addSeparator();
+  m.undoItem = addItem(m.mnuGame, "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z));
+  m.redoItem = addItem(m.mnuGame, "Re&do");
+  m.redoItem->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  // Nothing to take back until a move is made.
+  m.undoItem->setEnabled(false);
+  m.redoItem->setEnabled(false);
+  m.mnuGame->addSeparator();
+  m.keepBoardItem = addItem(m.mnuGame, "&Keep Unfinished Board");
+  m.keepBoardItem->setCheckable(true);
 
   m.viewMenu = bar->addMenu(QStringLiteral("&View"));
   m.colourSafeItem = addItem(m.viewMenu, "&Colour-Safe Tiles");

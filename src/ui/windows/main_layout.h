@@ -128,11 +128,17 @@ struct MainMenus {
   QAction* mnuJump = nullptr;
   QAction* mnuSndFX = nullptr;
   QAction* mnuResetScores = nullptr;
-  // The Game menu's last group, after this separator; more commands of
-  // the group go in before hintItem.
+  // Board Number and Hint, after this separator; more commands of the
+  // group go in before separatorBeforeUndo.
   QAction* separatorBeforeHint = nullptr;
   QAction* boardNumberItem = nullptr;
   QAction* hintItem = nullptr;
+  // Taking moves back, then keeping the board between runs, each group
+  // after its separator.
+  QAction* separatorBeforeUndo = nullptr;
+  QAction* undoItem = nullptr;
+  QAction* redoItem = nullptr;
+  QAction* keepBoardItem = nullptr;
   QMenu* viewMenu = nullptr;
   QAction* colourSafeItem = nullptr;
   QMenu* zoomMenu = nullptr;
