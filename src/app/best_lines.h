@@ -32,7 +32,7 @@ class BestLines : public QObject {
   void dealt(std::int16_t level, std::int32_t boardNumber, const solver::Position& start);
   // The points of the best line found for the board, once its search is done.
   std::optional<int> points(std::int16_t level, std::int32_t boardNumber) const;
-  // Stops the running search; its line is dropped. Returns once its thread has ended.
+  // Stops the running search; its line is dropped. Never waits for its thread.
   void cancel();
   bool searching() const { return worker_.running(); }
 

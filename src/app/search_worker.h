@@ -3,10 +3,8 @@
 // worker's own thread, and only if nobody has asked for another search since.
 #pragma once
 
-#include <chrono>
-#include <cstdint>
+#include <functional>
 #include <memory>
-#include <thread>
 
 #include <QObject>
 
@@ -23,26 +21,32 @@ class SearchWorker : public QObject {
   enum class Priority { Normal, Idle };
 
   explicit SearchWorker(Priority priority = Priority::Normal, QObject* parent = nullptr);
-  // Cancels a running search and waits for its thread, which stops within
-  // a few dozen positions of being asked.
+  // Never waits for a search: like cancel(), it only ends it.
   ~SearchWorker() override;
 
   // Starts a search of `start` within `budget` (its stop token is the
   // worker's own). A search still running is cancelled: its line is dropped.
   void start(const solver::Position& start, solver::Budget budget);
-  // The running search stops and its line is dropped.
+  // The running search is ended and its line dropped, without waiting for
+  // it: an idle search on a busy processor may take seconds to run again.
   void cancel();
-  bool running() const { return running_; }
+  bool running() const { return search_ != nullptr; }
+
+  // Runs on each later search's thread, or in its process, before it
+  // searches. Tests hold a search back here, as a busy processor would.
+  void setGate(std::function<void()> gate) { gate_ = std::move(gate); }
 
  signals:
   // `start` is the position the line was searched from.
   void found(const gorbix::solver::Position& start, const gorbix::solver::Line& line);
 
  private:
+  struct Search;
+  void collect();
+
   Priority priority_;
-  std::jthread thread_;
-  std::uint64_t ticket_ = 0;  // which search's line is still wanted
-  bool running_ = false;
+  std::unique_ptr<Search> search_;  // the one whose line is still wanted
+  std::function<void()> gate_;
 };
 
 }  // namespace gorbix

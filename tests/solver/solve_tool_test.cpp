@@ -1,8 +1,14 @@
 // gorbix-solve as a player runs it: lines in, one answer a line out.
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
+#include <cstring>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -109,9 +115,11 @@ TEST_F(SolveTool, OptionsTable) {
   const Case table[] = {
       {"--help", 0, ""},
       {"--nodes", 2, "gorbix-solve: --nodes needs a number"},
-      {"--ms 0", 2, "gorbix-solve: --ms: expected a whole number from 1 up, got \"0\""},
-      {"--ms -5", 2, "gorbix-solve: --ms: expected a whole number from 1 up, got \"-5\""},
-      {"--nodes 12x", 2, "gorbix-solve: --nodes: expected a whole number from 1 up, got \"12x\""},
+      {"--ms 0", 2, "gorbix-solve: --ms: expected a whole number from 1 to 86,400,000, got \"0\""},
+      {"--ms -5", 2, "gorbix-solve: --ms: expected a whole number from 1 to 86,400,000, got \"-5\""},
+      {"--ms 86400001", 2, "gorbix-solve: --ms: expected a whole number from 1 to 86,400,000, got \"86400001\""},
+      {"--nodes 12x", 2, "gorbix-solve: --nodes: expected a whole number from 1 to 10^12, got \"12x\""},
+      {"--nodes 1000000000001", 2, "gorbix-solve: --nodes: expected a whole number from 1 to 10^12, got \"1000000000001\""},
       {"--ms 10 --nodes 10", 2, "gorbix-solve: give either --ms or --nodes, not both"},
       {"--fast", 2, "gorbix-solve: unknown option --fast"},
   };
@@ -139,6 +147,80 @@ TEST_F(SolveTool, BinaryJunkNeitherCrashesNorHangs) {
   ASSERT_FALSE(r.lines.empty());
   EXPECT_FALSE(r.lines.back().starts_with("error")) << "the long but good last line";
   for (std::size_t i = 0; i + 1 < r.lines.size(); ++i) EXPECT_TRUE(r.lines[i].starts_with("error: ")) << i;
+}
+
+// Input that never ends shows that the tool stops at the failure rather than
+// at the end of its input; `timeout` only ends a run that would never stop.
+TEST_F(SolveTool, EveryFailedReadOrWriteEndsItAtOnceWithTheSystemsReason) {
+  const std::string out = std::string("cannot write standard output: ");
+  const std::string in = std::string("cannot read standard input: ");
+  const struct {
+    std::string command;
+    std::string reason;
+  } table[] = {
+      {"yes \"$CELLS\" | timeout 20 \"$S\" --nodes 1000 > /dev/full", out + std::strerror(ENOSPC)},
+      {"\"$S\" --help > /dev/full", out + std::strerror(ENOSPC)},
+      {"yes \"$CELLS\" | timeout 20 \"$S\" --nodes 1000 >&-", out + std::strerror(EBADF)},
+      {"\"$S\" --nodes 1000 <&-", in + std::strerror(EBADF)},
+      {"\"$S\" --nodes 1000 < .", in + std::strerror(EISDIR)},
+      {"yes \"$CELLS\" | { trap '' PIPE; timeout 20 \"$S\" --nodes 1000; echo $? > status; } | head -n 1 > /dev/null;"
+       " exit $(cat status)",
+       out + std::strerror(EPIPE)},
+  };
+  ::setenv("S", GORBIX_SOLVE_PATH, 1);
+  ::setenv("CELLS", kCells.c_str(), 1);
+  for (const auto& c : table) {
+    const int raw = std::system(("cd '" + dir_.string() + "' && { " + c.command + "; } 2> err").c_str());
+    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 2) << c.command;
+    EXPECT_EQ(slurp(dir_ / "err"), "gorbix-solve: " + c.reason + "\n") << c.command;
+  }
+}
+
+// Fed through a pipe under an address space limit of its own, as it would
+// take a line held whole; its peak memory is read once it has answered.
+TEST_F(SolveTool, AHundredMegabyteLineIsAnsweredTooLongInBoundedMemoryAndTheNextSolved) {
+  int in[2];
+  int out[2];
+  ASSERT_EQ(::pipe2(in, O_CLOEXEC), 0);
+  ASSERT_EQ(::pipe2(out, O_CLOEXEC), 0);
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    ::dup2(in[0], 0);
+    ::dup2(out[1], 1);
+#ifndef __SANITIZE_ADDRESS__  // whose shadow memory takes far more address space
+    const rlimit space{1'000'000'000, 1'000'000'000};
+    ::setrlimit(RLIMIT_AS, &space);
+#endif
+    ::execl(GORBIX_SOLVE_PATH, GORBIX_SOLVE_PATH, "--nodes", "1000", nullptr);
+    ::_exit(127);
+  }
+  ::close(in[0]);
+  ::close(out[1]);
+  const auto oldPipe = std::signal(SIGPIPE, SIG_IGN);  // a tool that died fails the test, not the run
+  std::string block;
+  while (block.size() < (1u << 20)) block += "A ";
+  bool fed = true;
+  for (int i = 0; i < 100 && fed; ++i) fed = ::write(in[1], block.data(), block.size()) == ssize_t(block.size());
+  const std::string next = "\n" + kCells + "\n";
+  fed = fed && ::write(in[1], next.data(), next.size()) == ssize_t(next.size());
+  std::string answers;
+  char buffer[256];
+  for (ssize_t got = 1; got > 0 && std::count(answers.begin(), answers.end(), '\n') < 2;) {
+    got = ::read(out[0], buffer, sizeof buffer);
+    if (got > 0) answers.append(buffer, static_cast<std::size_t>(got));
+  }
+  const std::string status = slurp("/proc/" + std::to_string(pid) + "/status");
+  ::close(in[1]);
+  ::close(out[0]);
+  int raw = 0;
+  ::waitpid(pid, &raw, 0);
+  std::signal(SIGPIPE, oldPipe);
+  EXPECT_TRUE(fed);
+  EXPECT_EQ(answers, "error: line too long\n" + lineText(solve(parsePosition(kCells).position, Budget::ofNodes(1000))) + "\n");
+  EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 2);
+  const std::size_t peak = status.find("VmHWM:");
+  ASSERT_NE(peak, std::string::npos);
+  EXPECT_LT(std::stol(status.substr(peak + 6)), 64 * 1024) << "kB at its peak";
 }
 
 }  // namespace
