@@ -68,17 +68,17 @@ frmMain::frmMain(ErrorTrap& trap, std::unique_ptr<RandomSource> random, SoundBac
   layout()->activate();
   redrawPictures();
 
-  // A click puts the keyboard cursor out of sight; the keys act through
-  // the very handlers the clicks use.
+  // A click puts the keyboard cursor out of sight and the keys on the
+  // board; they act through the very handlers the clicks use.
   for (int index = 0; index < kCells; ++index) {
     connect(ui_.imgTile[static_cast<std::size_t>(index)], &ClickImage::released, this,
             [this, index](Qt::MouseButton button) {
-              ui_.board->hideCursor();
+              ui_.board->mouseClicked();
               imgTile_MouseUp(index, button);
             });
   }
   connect(ui_.imgThing, &ClickImage::released, this, [this](Qt::MouseButton button) {
-    ui_.board->hideCursor();
+    ui_.board->mouseClicked();
     imgThing_MouseUp(button);
   });
   connect(ui_.board, &BoardSurface::tileReleased, this, &frmMain::imgTile_MouseUp);

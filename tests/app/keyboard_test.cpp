@@ -1,5 +1,7 @@
 // Playing with the keyboard: the cursor's moves, Space and Enter against
 // the clicks they stand for, the cursor's frame and the focus chain.
+#include <functional>
+
 #include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
@@ -219,6 +221,28 @@ TEST_F(KeyboardTest, TheBoardHasTheFocusAndTabGoesToTheScoreListAndBack) {
   EXPECT_EQ(QApplication::focusWidget(), ui().lstScores);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
   EXPECT_EQ(QApplication::focusWidget(), board());
+}
+
+// Either button, refused or not: the arrows that follow move the cursor,
+// not the score list's selection.
+TEST_F(KeyboardTest, AClickOnTheBoardGivesItTheKeys) {
+  showActive();
+  const std::vector<std::pair<const char*, std::function<void()>>> clicks = {
+      {"a slide", [this] { slideOnce(); }},
+      {"a refused slide", [this] { QTest::mouseClick(tile(hole().col % kCols + 1, hole().row % kRows + 1), Qt::LeftButton); }},
+      {"a refused send", [this] { QTest::mouseClick(tile(hole().col, hole().row), Qt::RightButton); }},
+      {"a right click on the Thing", [this] { QTest::mouseClick(ui().imgThing, Qt::RightButton); }},
+  };
+  for (const auto& [name, click] : clicks) {
+    SCOPED_TRACE(name);
+    ui().lstScores->setFocus();
+    const int row = ui().lstScores->currentRow();
+    click();
+    EXPECT_EQ(QApplication::focusWidget(), board());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_TRUE(board()->cursor().visible());
+    EXPECT_EQ(ui().lstScores->currentRow(), row);
+  }
 }
 
 TEST_F(KeyboardTest, TheMenusShortcutsStillWorkWhileTheBoardHasTheFocus) {
