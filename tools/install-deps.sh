@@ -5,14 +5,15 @@
 # test builds the package too and checks it with lintian, renders the
 # scalable icon and the manual page, so the tests need those tools as well.
 # The screen-reader test reads the game through a private session bus and
-# the accessibility bus, with the AT-SPI library's Python binding.
+# the accessibility bus, with the AT-SPI library's Python binding; another
+# reads the screen's pixels with xwd.
 set -eu
 
 packages="g++ cmake ninja-build make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-multimedia-dev libgl-dev
   fonts-liberation desktop-file-utils appstream
-  pulseaudio pulseaudio-utils xvfb xdotool
+  pulseaudio pulseaudio-utils xvfb xdotool x11-apps
   dpkg-dev file lintian librsvg2-bin groff-base man-db
   dbus-daemon dbus-bin at-spi2-core python3 python3-pyatspi"
 

@@ -60,7 +60,8 @@ frmMain::frmMain(ErrorTrap& trap, std::unique_ptr<RandomSource> random, SoundBac
         } else {
           imgTile_MouseUp(click.index, button);
         }
-      }) {
+      }),
+      narrator_(game_, ui_.client, zoom_, hint_, sndFX_) {
   setWindowTitle(QStringLiteral("Gorbix!"));
   setWindowIcon(art::windowIcon());
   setCentralWidget(ui_.client);
@@ -85,7 +86,7 @@ frmMain::frmMain(ErrorTrap& trap, std::unique_ptr<RandomSource> random, SoundBac
   connect(ui_.board, &BoardSurface::thingReleased, this, &frmMain::imgThing_MouseUp);
   ui_.board->setFocus();
   connect(ui_.lstScores, &QListWidget::itemDoubleClicked, this, &frmMain::lstScores_DblClick);
-  connect(&tmrMoveThing_, &QTimer::timeout, this, [this] { game_.tmrMoveThing_Timer(); });
+  connect(&tmrMoveThing_, &QTimer::timeout, this, [this] { game_.tmrMoveThing_Timer(); narrator_.stepped(); });
 
   connect(menus_.mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
   connect(menus_.mnuRestartLevel, &QAction::triggered, this, &frmMain::mnuRestartLevel_Click);
@@ -247,12 +248,13 @@ void frmMain::showBestScores(const BestScores& best) {
 
 void frmMain::imgTile_MouseUp(int index, Qt::MouseButton button) {
   hint_.hide();
-  game_.imgTile_MouseUp(index, toMouseButton(button));
+  narrator_.play(index, toMouseButton(button), [&] { game_.imgTile_MouseUp(index, toMouseButton(button)); });
 }
 
 void frmMain::imgThing_MouseUp(Qt::MouseButton button) {
   hint_.hide();
-  game_.imgThing_MouseUp(toMouseButton(button));
+  const int index = CellToIndex(game_.ThingCol(), game_.ThingRow());
+  narrator_.play(index, toMouseButton(button), [&] { game_.imgThing_MouseUp(toMouseButton(button)); });
 }
 
 void frmMain::cellChanged(int col, int row, char code) {
@@ -311,7 +313,10 @@ void frmMain::overallRatingChanged(std::string_view rating) {
   accessibility::valueChanged(ui_.lblRating);
 }
 
-void frmMain::PlaySound(SoundIndex n) { sndFX_.PlaySound(n); }
+void frmMain::PlaySound(SoundIndex n) {
+  sndFX_.PlaySound(n);
+  if (n == SoundIndex::Error) narrator_.refused();
+}
 
 void frmMain::walkTimerChanged(bool enabled, int intervalMs) {
   tmrMoveThing_.setInterval(intervalMs);
@@ -327,6 +332,7 @@ void frmMain::runModal(QDialog& dialog) { dialog.exec(); }
 void frmMain::endProgram() { QCoreApplication::exit(0); }
 
 EndChoice frmMain::showEndOfLevel(const EndOfLevelSummary& summary) {
+  narrator_.levelEnded(summary);
   frmEOGame dialog(summary, this);
   runModal(dialog);
   return dialog.choice();

@@ -14,6 +14,7 @@
 
 #include "app/best_lines.h"
 #include "app/hint.h"
+#include "app/play_narrator.h"
 #include "app/sound_fx.h"
 #include "app/stored_settings.h"
 #include "game/game.h"
@@ -49,6 +50,8 @@ class frmMain : public QMainWindow, public GameView, public GameHost {
   // The Hint command; hintShown tells where a hint has appeared.
   HintController& hint() { return hint_; }
   const HintMarks& hintMarks() const { return hintMarks_; }
+  // What a screen reader is told of each move, and the refusal seen.
+  const PlayNarrator& narrator() const { return narrator_; }
   QTimer& tmrMoveThing() { return tmrMoveThing_; }
   SoundEffects& sounds() { return sndFX_; }
   bool SoundsOn() const { return sndFX_.SoundsOn(); }
@@ -167,6 +170,7 @@ class frmMain : public QMainWindow, public GameView, public GameHost {
   bool unloaded_ = false;
   HintMarks hintMarks_;
   HintController hint_;
+  PlayNarrator narrator_;
 };
 
 }  // namespace gorbix

@@ -7,6 +7,7 @@
 #include <QRegularExpressionValidator>
 
 #include "game/board_number.h"
+#include "ui/windows/announcer.h"
 #include "ui/windows/window_look.h"
 
 namespace gorbix {
@@ -52,6 +53,7 @@ BoardNumberWindow::BoardNumberWindow(std::int16_t level, std::int32_t boardNumbe
   messageLabel->setWordWrap(true);
   look::setTextColor(*messageLabel, QColor(176, 0, 0));
   connect(numberField, &QLineEdit::textEdited, messageLabel, &QLabel::clear);
+  announcer = new Announcer(this);
 
   playButton = new QPushButton(QStringLiteral("&Play"), this);
   playButton->setGeometry(224, 104, 76, 26);
@@ -79,6 +81,7 @@ void BoardNumberWindow::play() {
   const qlonglong number = numberField->text().toLongLong(&ok);
   if (!ok || !IsBoardNumber(number)) {
     messageLabel->setText(QStringLiteral("Type a number from 1 to %1.").arg(kLastBoardNumber));
+    announcer->say(messageLabel->text());
     numberField->setFocus();
     numberField->selectAll();
     return;
