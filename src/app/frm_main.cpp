@@ -16,7 +16,6 @@
 #include "support/app_folder.h"
 #include "support/error_trap.h"
 #include "support/text.h"
-#include "ui/art/tile_art.h"
 #include "ui/help/frm_about.h"
 #include "ui/help/frm_tutorial.h"
 #include "ui/help/picture_file.h"
@@ -24,6 +23,7 @@
 #include "ui/windows/board_surface.h"
 #include "ui/windows/frm_eogame.h"
 #include "ui/windows/frm_jump.h"
+#include "ui/windows/window_zoom.h"
 
 namespace gorbix {
 
@@ -367,6 +367,7 @@ void frmMain::mnuResetScores_Click() {
                        QStringLiteral("scores, for all 25 levels, back to zero?");
   QMessageBox box(QMessageBox::Warning, qs(kProgramTitle), text, QMessageBox::Yes | QMessageBox::No, this);
   box.setDefaultButton(QMessageBox::No);
+  look::zoomWindow(box, zoom_);
   runModal(box);
   if (box.clickedButton() == box.button(QMessageBox::Yes)) game_.ResetAllScores();
 }
@@ -374,12 +375,11 @@ void frmMain::mnuResetScores_Click() {
 // Modeless and without an owner: the game goes on while it is open.
 void frmMain::mnuTutorial_Click() {
   help::TutorialPlacement placement;
-  if (settings_) {
-    StoredSettings* settings = settings_;
+  if (StoredSettings* settings = settings_) {
     placement.load = [settings](QWidget& window) { settings->LoadFormPosn(window, kTutorialWindowName); };
     placement.save = [settings](const QWidget& window) { settings->SaveFormPosn(window, kTutorialWindowName); };
   }
-  help::frmTutorial::showTutorial(std::move(placement));
+  help::frmTutorial::showTutorial(std::move(placement), zoom_);
 }
 
 void frmMain::mnuAbout_Click() {

@@ -23,7 +23,9 @@ struct Caption {
 };
 std::array<Caption, 4> backgroundCaptions();
 
-// Needs a GUI application (fonts); works on the offscreen platform.
-QImage drawBackground();
+// Needs a GUI application (fonts); works on the offscreen platform. At
+// another size than the designed one the picture is drawn anew at that
+// size, so it is as sharp as the designed one.
+QImage drawBackground(QSize size = QSize(kBackgroundWidth, kBackgroundHeight));
 
 }  // namespace gorbix::art

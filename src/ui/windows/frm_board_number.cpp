@@ -9,6 +9,7 @@
 #include "game/board_number.h"
 #include "ui/windows/announcer.h"
 #include "ui/windows/window_look.h"
+#include "ui/windows/window_zoom.h"
 
 namespace gorbix {
 
@@ -68,6 +69,7 @@ BoardNumberWindow::BoardNumberWindow(std::int16_t level, std::int32_t boardNumbe
   setTabOrder(playButton, closeButton);
   numberField->setFocus();
 
+  look::zoomWindow(*this, look::ownerZoom(owner));
   look::centerOnOwner(*this);
 }
 

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/art/background_art.h"
 #include "ui/windows/board_accessible.h"
 #include "ui/windows/board_surface.h"
 #include "ui/windows/window_look.h"
@@ -75,6 +76,7 @@ Backdrop::Backdrop(QWidget* parent) : QWidget(parent) {}
 void Backdrop::setPicture(const QPixmap& picture) {
   picture_ = picture;
   scaled_ = QPixmap();
+  ownArt_.reset();
   update();
 }
 
@@ -95,12 +97,20 @@ void Backdrop::paintEvent(QPaintEvent* /*event*/) {
   }
   // Scaled once per zoom and density, to the device pixels it will cover.
   const qreal ratio = devicePixelRatioF();
-  if (scaled_.isNull() || scaled_.devicePixelRatio() != ratio) {
-    const QSize size = zoom_.at(picture_.deviceIndependentSize().toSize());
-    scaled_ = picture_.scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    scaled_.setDevicePixelRatio(ratio);
-  }
+  if (scaled_.isNull() || scaled_.devicePixelRatio() != ratio) scaled_ = zoomedPicture(ratio);
   painter.drawPixmap(0, 0, scaled_);
+}
+
+QPixmap Backdrop::zoomedPicture(qreal ratio) const {
+  const QSize size = zoom_.at(picture_.deviceIndependentSize().toSize());
+  if (!ownArt_) {
+    const QImage own = art::drawBackground();
+    ownArt_ = picture_.toImage().convertToFormat(own.format()) == own;
+  }
+  QImage image = *ownArt_ ? art::drawBackground(size * ratio)
+                          : picture_.toImage().scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  image.setDevicePixelRatio(ratio);
+  return QPixmap::fromImage(image);
 }
 
 namespace {

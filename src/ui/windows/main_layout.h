@@ -4,6 +4,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -82,7 +83,9 @@ class ClickImage : public QLabel {
 
 // The client area: the background picture from the top-left corner, on
 // the button-face colour wherever the picture does not reach. At the
-// designed size the picture is drawn as it is; zoomed, smoothly scaled.
+// designed size the picture is drawn as it is. Zoomed, the game's own
+// picture is drawn anew at the size, as sharp as the tiles; a picture of
+// the player's own is smoothly scaled.
 class Backdrop : public QWidget {
   Q_OBJECT
 
@@ -96,9 +99,13 @@ class Backdrop : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  QPixmap zoomedPicture(qreal ratio) const;
+
   QPixmap picture_;
   Zoom zoom_;
   QPixmap scaled_;  // picture_ at zoom_, for the density it was made at
+  // Whether picture_ is the game's own; found out when first zoomed.
+  mutable std::optional<bool> ownArt_;
 };
 
 struct MainControls {
