@@ -12,6 +12,7 @@
 
 #include "ui/art/tile_art.h"
 #include "ui/help/picture_file.h"
+#include "ui/help/tutorial_text.h"
 #include "ui/windows/window_look.h"
 #include "ui/windows/window_zoom.h"
 
@@ -134,6 +135,11 @@ void frmTutorial::ShowPage(std::int16_t n) {
   const QPoint corner = zoom_.at(QPoint(kPictureLeft, kPictureTop)) +
                         QPoint((room.width() - designed.width() * times) / 2, (room.height() - designed.height() * times) / 2);
   imgHlp_->setGeometry(QRect(corner, area).adjusted(-kBorder, -kBorder, kBorder, kBorder));
+
+  // The picture's words, for a reader who cannot see it.
+  const TutorialPageText& words = tutorialPages()[static_cast<std::size_t>(n - 1)];
+  imgHlp_->setAccessibleName(QStringLiteral("Page %1 of %2: %3").arg(n).arg(kPageCount).arg(QString::fromUtf8(words.title)));
+  imgHlp_->setAccessibleDescription(tutorialPageDescription(n));
 
   btnPrev_->setEnabled(n != 1);
   btnNext_->setEnabled(n != kPageCount);
