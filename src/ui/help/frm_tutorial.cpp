@@ -161,13 +161,25 @@ void frmTutorial::setZoom(const Zoom& zoom) {
   zoom_ = zoom;
   look::zoomWindow(*this, zoom);
   ShowPage(currentPage_);
+  // An open window stays where it is; one about to open is placed for the
+  // size it now has: centred, or where it was stored, but on the screen.
+  if (isVisible()) return;
+  if (!placement_.load) {
+    centre();
+  } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    move(keepOnScreen(pos(), size(), screen->availableGeometry()));
+  }
 }
 
 void frmTutorial::placeOnScreen() {
   if (placement_.load) {
     placement_.load(*this);
-    return;
+  } else {
+    centre();
   }
+}
+
+void frmTutorial::centre() {
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect area = screen->geometry();
     move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);

@@ -62,6 +62,7 @@ class frmTutorial : public QDialog {
 
  private:
   void placeOnScreen();
+  void centre();
   QPixmap loadPage(int page) const;
 
   TutorialPlacement placement_;
