@@ -1,7 +1,5 @@
 // Playing with the keyboard: the cursor's moves, Space and Enter against
 // the clicks they stand for, the cursor's frame and the focus chain.
-#include <functional>
-
 #include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
@@ -227,18 +225,14 @@ TEST_F(KeyboardTest, TheBoardHasTheFocusAndTabGoesToTheScoreListAndBack) {
 // not the score list's selection.
 TEST_F(KeyboardTest, AClickOnTheBoardGivesItTheKeys) {
   showActive();
-  const std::vector<std::pair<const char*, std::function<void()>>> clicks = {
-      {"a slide", [this] { slideOnce(); }},
-      {"a refused slide", [this] { QTest::mouseClick(tile(hole().col % kCols + 1, hole().row % kRows + 1), Qt::LeftButton); }},
-      {"a refused send", [this] { QTest::mouseClick(tile(hole().col, hole().row), Qt::RightButton); }},
-      {"a right click on the Thing", [this] { QTest::mouseClick(ui().imgThing, Qt::RightButton); }},
-  };
-  for (const auto& [name, click] : clicks) {
-    SCOPED_TRACE(name);
+  const Cell h = hole();
+  for (const auto& [widget, button] : std::vector<std::pair<QWidget*, Qt::MouseButton>>{
+           {ui().imgThing, Qt::RightButton}, {tile(h.col, h.row), Qt::RightButton},  // refused sends
+           {tile(h.col % kCols + 1, h.row % kRows + 1), Qt::LeftButton},            // a refused slide
+           {tile(besideHole(h), h.row), Qt::LeftButton}}) {                         // a slide
     ui().lstScores->setFocus();
     const int row = ui().lstScores->currentRow();
-    click();
-    EXPECT_EQ(QApplication::focusWidget(), board());
+    QTest::mouseClick(widget, button);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     EXPECT_TRUE(board()->cursor().visible());
     EXPECT_EQ(ui().lstScores->currentRow(), row);

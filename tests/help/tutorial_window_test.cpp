@@ -73,12 +73,9 @@ TEST_F(TutorialWindow, OpensOnPageOneAsAnOwnerlessModelessWindow) {
 // The picture's words from the table the pages are drawn from, in plain text.
 TEST_F(TutorialWindow, EachPageGivesAScreenReaderItsWords) {
   frmTutorial w({}, {folder_.path()});
-  const std::vector<std::pair<int, QString>> said = {
-      {1, "The board has 8 columns and 6 rows"}, {2, "Each slide costs 5 points"},
-      {3, "turns from green to red"},           {4, "H again makes the move"},
-      {5, "370 and more: Universal Overlord!"}, {6, "Board Number\u2026\nCtrl+B"},
-  };
-  for (const auto& [page, words] : said) {
+  for (const auto& [page, words] : std::vector<std::pair<int, QString>>{
+           {1, "8 columns and 6 rows"}, {2, "costs 5 points"}, {3, "turns from green to red"},
+           {4, "H again makes the move"}, {5, "370 and more: Universal Overlord!"}, {6, "Board Number\u2026\nCtrl+B"}}) {
     w.ShowPage(static_cast<std::int16_t>(page));
     const QString text = QAccessible::queryAccessibleInterface(w.imgHlp())->text(QAccessible::Description);
     EXPECT_TRUE(text.startsWith(QString::fromUtf8(tutorialPages()[static_cast<std::size_t>(page - 1)].title))) << page;
