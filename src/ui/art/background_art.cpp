@@ -146,4 +146,10 @@ QImage drawBackground(QSize size) {
   return image;
 }
 
+QImage zoomedBackground(const QImage& picture, QSize size) {
+  const QImage own = drawBackground();
+  if (picture.convertToFormat(own.format()) == own) return drawBackground(size);
+  return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
 }  // namespace gorbix::art

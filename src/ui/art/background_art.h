@@ -28,4 +28,9 @@ std::array<Caption, 4> backgroundCaptions();
 // size, so it is as sharp as the designed one.
 QImage drawBackground(QSize size = QSize(kBackgroundWidth, kBackgroundHeight));
 
+// `picture`, the main window's background, at `size`: the game's own drawn
+// anew, as sharp as at its designed size, a player's own smoothly scaled.
+// Takes some tens of milliseconds: never on the UI thread.
+QImage zoomedBackground(const QImage& picture, QSize size);
+
 }  // namespace gorbix::art

@@ -4,7 +4,6 @@
 
 #include <array>
 #include <functional>
-#include <optional>
 #include <span>
 #include <vector>
 
@@ -83,9 +82,9 @@ class ClickImage : public QLabel {
 
 // The client area: the background picture from the top-left corner, on
 // the button-face colour wherever the picture does not reach. At the
-// designed size the picture is drawn as it is. Zoomed, the game's own
-// picture is drawn anew at the size, as sharp as the tiles; a picture of
-// the player's own is smoothly scaled.
+// designed size the picture is drawn as it is. Zoomed, it is made again at
+// the size off the UI thread (see art::zoomedBackground), and stretched
+// roughly for the moment that takes.
 class Backdrop : public QWidget {
   Q_OBJECT
 
@@ -99,13 +98,13 @@ class Backdrop : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QPixmap zoomedPicture(qreal ratio) const;
+  // Makes picture_ at the zoom for the density, unless that is under way.
+  void makeZoomed(QSize deviceSize, qreal ratio);
 
   QPixmap picture_;
   Zoom zoom_;
   QPixmap scaled_;  // picture_ at zoom_, for the density it was made at
-  // Whether picture_ is the game's own; found out when first zoomed.
-  mutable std::optional<bool> ownArt_;
+  QSize making_;    // the device size being made; a result of another is stale
 };
 
 struct MainControls {
