@@ -5,9 +5,10 @@
 # test builds the package too and checks it with lintian, renders the
 # scalable icon and the manual page, so the tests need those tools as well.
 # The screen-reader test reads the game through a private session bus and
-# the accessibility bus, with the AT-SPI library's Python binding. The
-# translations are built with Qt's Linguist tools, and the game loads Qt's own
-# translations (the buttons of standard message boxes) beside its own.
+# the accessibility bus, with the AT-SPI library's Python binding; another
+# reads the screen's pixels with xwd. The translations are built with Qt's
+# Linguist tools, and the game loads Qt's own translations (the buttons of
+# standard message boxes) beside its own.
 set -eu
 
 packages="g++ cmake ninja-build make pkg-config
@@ -15,7 +16,7 @@ packages="g++ cmake ninja-build make pkg-config
   qt6-base-dev qt6-multimedia-dev libgl-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   fonts-liberation desktop-file-utils appstream
-  pulseaudio pulseaudio-utils xvfb xdotool
+  pulseaudio pulseaudio-utils xvfb xdotool x11-apps
   dpkg-dev file lintian librsvg2-bin groff-base man-db
   dbus-daemon dbus-bin at-spi2-core python3 python3-pyatspi"
 

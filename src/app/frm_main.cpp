@@ -16,7 +16,6 @@
 #include "support/app_folder.h"
 #include "support/error_trap.h"
 #include "support/text.h"
-#include "ui/art/tile_art.h"
 #include "ui/help/frm_about.h"
 #include "ui/help/frm_tutorial.h"
 #include "ui/help/picture_file.h"
@@ -24,6 +23,7 @@
 #include "ui/windows/board_surface.h"
 #include "ui/windows/frm_eogame.h"
 #include "ui/windows/frm_jump.h"
+#include "ui/windows/window_zoom.h"
 
 namespace gorbix {
 
@@ -61,7 +61,8 @@ frmMain::frmMain(ErrorTrap& trap, std::unique_ptr<RandomSource> random, SoundBac
           imgTile_MouseUp(click.index, button);
         }
       }),
-      undo_(game_, menus_, [this] { hint_.hide(); }) {
+      undo_(game_, menus_, [this] { hint_.hide(); }),
+      narrator_(game_, ui_.client, zoom_, hint_, sndFX_) {
   setWindowTitle(QStringLiteral("Gorbix!"));
   setWindowIcon(art::windowIcon());
   setCentralWidget(ui_.client);
@@ -69,24 +70,24 @@ frmMain::frmMain(ErrorTrap& trap, std::unique_ptr<RandomSource> random, SoundBac
   layout()->activate();
   redrawPictures();
 
-  // A click puts the keyboard cursor out of sight; the keys act through
-  // the very handlers the clicks use.
+  // A click puts the keyboard cursor out of sight and the keys on the
+  // board; they act through the very handlers the clicks use.
   for (int index = 0; index < kCells; ++index) {
     connect(ui_.imgTile[static_cast<std::size_t>(index)], &ClickImage::released, this,
             [this, index](Qt::MouseButton button) {
-              ui_.board->hideCursor();
+              ui_.board->mouseClicked();
               imgTile_MouseUp(index, button);
             });
   }
   connect(ui_.imgThing, &ClickImage::released, this, [this](Qt::MouseButton button) {
-    ui_.board->hideCursor();
+    ui_.board->mouseClicked();
     imgThing_MouseUp(button);
   });
   connect(ui_.board, &BoardSurface::tileReleased, this, &frmMain::imgTile_MouseUp);
   connect(ui_.board, &BoardSurface::thingReleased, this, &frmMain::imgThing_MouseUp);
   ui_.board->setFocus();
   connect(ui_.lstScores, &QListWidget::itemDoubleClicked, this, &frmMain::lstScores_DblClick);
-  connect(&tmrMoveThing_, &QTimer::timeout, this, [this] { game_.tmrMoveThing_Timer(); });
+  connect(&tmrMoveThing_, &QTimer::timeout, this, [this] { game_.tmrMoveThing_Timer(); narrator_.stepped(); });
 
   connect(menus_.mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
   connect(menus_.mnuRestartLevel, &QAction::triggered, this, &frmMain::mnuRestartLevel_Click);
@@ -250,12 +251,13 @@ void frmMain::showBestScores(const BestScores& best) {
 
 void frmMain::imgTile_MouseUp(int index, Qt::MouseButton button) {
   hint_.hide();
-  game_.imgTile_MouseUp(index, toMouseButton(button));
+  narrator_.play(index, toMouseButton(button), [&] { game_.imgTile_MouseUp(index, toMouseButton(button)); });
 }
 
 void frmMain::imgThing_MouseUp(Qt::MouseButton button) {
   hint_.hide();
-  game_.imgThing_MouseUp(toMouseButton(button));
+  const int index = CellToIndex(game_.ThingCol(), game_.ThingRow());
+  narrator_.play(index, toMouseButton(button), [&] { game_.imgThing_MouseUp(toMouseButton(button)); });
 }
 
 void frmMain::cellChanged(int col, int row, char code) {
@@ -314,7 +316,10 @@ void frmMain::overallRatingChanged(std::string_view rating) {
   accessibility::valueChanged(ui_.lblRating);
 }
 
-void frmMain::PlaySound(SoundIndex n) { sndFX_.PlaySound(n); }
+void frmMain::PlaySound(SoundIndex n) {
+  sndFX_.PlaySound(n);
+  if (n == SoundIndex::Error) narrator_.refused();
+}
 
 void frmMain::walkTimerChanged(bool enabled, int intervalMs) {
   tmrMoveThing_.setInterval(intervalMs);
@@ -331,6 +336,7 @@ void frmMain::runModal(QDialog& dialog) { dialog.exec(); }
 void frmMain::endProgram() { QCoreApplication::exit(0); }
 
 EndChoice frmMain::showEndOfLevel(const EndOfLevelSummary& summary) {
+  narrator_.levelEnded(summary);
   frmEOGame dialog(summary, this);
   runModal(dialog);
   return dialog.choice();
@@ -365,6 +371,7 @@ void frmMain::mnuResetScores_Click() {
                        QStringLiteral("scores, for all 25 levels, back to zero?");
   QMessageBox box(QMessageBox::Warning, qs(kProgramTitle), text, QMessageBox::Yes | QMessageBox::No, this);
   box.setDefaultButton(QMessageBox::No);
+  look::zoomWindow(box, zoom_);
   runModal(box);
   if (box.clickedButton() == box.button(QMessageBox::Yes)) game_.ResetAllScores();
 }
@@ -372,12 +379,11 @@ void frmMain::mnuResetScores_Click() {
 // Modeless and without an owner: the game goes on while it is open.
 void frmMain::mnuTutorial_Click() {
   help::TutorialPlacement placement;
-  if (settings_) {
-    StoredSettings* settings = settings_;
+  if (StoredSettings* settings = settings_) {
     placement.load = [settings](QWidget& window) { settings->LoadFormPosn(window, kTutorialWindowName); };
     placement.save = [settings](const QWidget& window) { settings->SaveFormPosn(window, kTutorialWindowName); };
   }
-  help::frmTutorial::showTutorial(std::move(placement));
+  help::frmTutorial::showTutorial(std::move(placement), zoom_);
 }
 
 void frmMain::mnuAbout_Click() {

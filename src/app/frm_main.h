@@ -14,6 +14,7 @@
 
 #include "app/best_lines.h"
 #include "app/hint.h"
+#include "app/play_narrator.h"
 #include "app/sound_fx.h"
 #include "app/stored_settings.h"
 #include "app/undo_command.h"
@@ -52,6 +53,8 @@ class frmMain : public QMainWindow, public GameView, public GameHost {
   // Undo, Redo and the kept board; undone() and redone() tell of each.
   UndoCommands& undoCommands() { return undo_; }
   const HintMarks& hintMarks() const { return hintMarks_; }
+  // What a screen reader is told of each move, and the refusal seen.
+  const PlayNarrator& narrator() const { return narrator_; }
   QTimer& tmrMoveThing() { return tmrMoveThing_; }
   SoundEffects& sounds() { return sndFX_; }
   bool SoundsOn() const { return sndFX_.SoundsOn(); }
@@ -172,6 +175,7 @@ class frmMain : public QMainWindow, public GameView, public GameHost {
   HintMarks hintMarks_;
   HintController hint_;
   UndoCommands undo_;
+  PlayNarrator narrator_;
 };
 
 }  // namespace gorbix

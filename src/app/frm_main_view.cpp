@@ -4,8 +4,17 @@
 #include <QLayout>
 
 #include "ui/art/tile_art.h"
+#include "ui/help/frm_tutorial.h"
+#include "ui/windows/window_zoom.h"
 
 namespace gorbix {
+
+namespace {
+
+// Room for a window manager's frame that cannot be measured.
+constexpr int kUnmeasuredFrame = 40;
+
+}  // namespace
 
 const QPixmap& frmMain::tilePicture(char code, QSize size) {
   const auto key = std::tuple(code, size.width(), size.height());
@@ -35,7 +44,10 @@ bool frmMain::zoomFits(int percent) const {
   const QRect area = screenArea();
   if (percent == kZoomPercents.front() || area.isEmpty()) return true;
   // The title bar, frame and menu bar stay as they are; the client grows.
-  const QSize around = frameGeometry().size() - ui_.client->size();
+  // A frame the window manager has not drawn yet, or that no window manager
+  // draws, cannot be measured: room is kept for one all the same.
+  QSize around = frameGeometry().size() - ui_.client->size();
+  if (frameGeometry() == geometry()) around += QSize(kUnmeasuredFrame, kUnmeasuredFrame);
   const QSize needed = Zoom(percent).at(QSize(kClientWidth, kClientHeight)) + around;
   return needed.width() <= area.width() && needed.height() <= area.height();
 }
@@ -46,6 +58,8 @@ void frmMain::setZoom(int percent) {
   zoom_ = Zoom(percent);
   applyZoom(ui_, zoom_, game_.ThingCol(), game_.ThingRow());
   layout()->activate();
+  look::setOwnerZoom(*this, zoom_);
+  if (help::frmTutorial* tutorial = help::frmTutorial::instance()) tutorial->setZoom(zoom_);
   redrawPictures();
   if (isVisible()) move(keepOnScreen(corner, frameGeometry().size(), screenArea()));
   updateZoomChoices();

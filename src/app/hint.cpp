@@ -4,6 +4,7 @@
 #include <chrono>
 
 #include <QApplication>
+#include <QShortcut>
 #include <QWidget>
 
 #include "game/game.h"
@@ -55,6 +56,7 @@ HintController::HintController(Game& game, QWidget& window, HintMarks& marks, co
       click_(std::move(click)),
       budget_([] { return solver::Budget::ofTime(kHintSearchTime); }) {
   connect(&worker_, &SearchWorker::found, this, &HintController::found);
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), &window_), &QShortcut::activated, this, &HintController::hide);
 }
 
 std::optional<solver::Click> HintController::shownClick() const {
@@ -80,11 +82,12 @@ void HintController::press() {
   // Refused as a click is: during a walk the board is still changing.
   if (game_.walkTimerEnabled() || QApplication::activeModalWidget() != nullptr) return;
   if (state_ == State::Searching) return;
+  const solver::Position here = solver::positionOf(game_);
   // A hint shown for another position would make a move it never showed.
-  if (state_ == State::Shown && solver::positionOf(game_) != shownFrom_) hide();
+  if (state_ == State::Shown && here != paidAt_) hide();
   if (state_ == State::Shown) {
     const solver::Click click = shown_.clicks.front();
-    solver::Position after = shownFrom_;
+    solver::Position after = *paidAt_;
     const bool ends = solver::play(after, click) == solver::Outcome::Ended;
     followed_.assign(ends ? shown_.clicks.end() : shown_.clicks.begin() + 1, shown_.clicks.end());
     followedFrom_ = after;
@@ -92,7 +95,10 @@ void HintController::press() {
     click_(click);
     return;
   }
-  const solver::Position here = solver::positionOf(game_);
+  if (here == paidAt_) {
+    show();
+    return;
+  }
   if (here.thing == solver::kGoalIndex) return;
   if (here != followedFrom_) followed_.clear();
   // Searched with the cost paid, so the points shown are what the line
@@ -115,11 +121,16 @@ void HintController::found(const solver::Position& start, const solver::Line& li
   }
   game_.payHint();
   shown_ = std::move(best);
-  shownFrom_ = start;
+  paidAt_ = start;
+  text_ = hintText(shown_);
+  show();
+}
+
+void HintController::show() {
   state_ = State::Shown;
   const solver::Click click = shown_.clicks.front();
   const Cell cell = IndexToCell(click.index);
-  marks_.show(cell.col, cell.row, hintMarkFor(start, click), hintText(shown_), zoom_);
+  marks_.show(cell.col, cell.row, hintMarkFor(*paidAt_, click), text_, zoom_);
   emit hintShown(click.index, click.right);
 }
 

@@ -1,6 +1,7 @@
 // The Hint command: the next move of the best line the solver finds from
 // where the game stands, shown on the board for 10 points; a second press
-// makes that move.
+// makes that move. A hint is paid for once per position: until the player
+// changes the position, H shows it again for nothing.
 #pragma once
 
 #include <functional>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include <QObject>
+#include <QStringList>
 
 #include "app/search_worker.h"
 #include "game/scoring.h"
@@ -35,13 +37,14 @@ class HintController : public QObject {
   // The first press searches and shows the hint; the next one makes its move.
   // Ignored while the Thing walks or a modal window is open.
   void press();
-  // Anything else the player does: the hint goes, and a search still
-  // running is dropped without cost.
+  // Anything else the player does, and Esc: the hint goes, and a search
+  // still running is dropped without cost.
   void hide();
 
   State state() const { return state_; }
-  // The move on show, if any.
+  // The move on show, if any, and the lines of text that tell it.
   std::optional<solver::Click> shownClick() const;
+  const QStringList& shownText() const { return text_; }
   // Each hint's search gets a fresh budget from here; 300 ms unless set.
   void setBudget(std::function<solver::Budget()> budget) { budget_ = std::move(budget); }
 
@@ -51,6 +54,8 @@ class HintController : public QObject {
 
  private:
   void found(const solver::Position& start, const solver::Line& line);
+  // Puts the line paid for on the board.
+  void show();
   // Where the game stands with the hint's cost already paid.
   solver::Position chargedPosition() const;
   void setSearching(bool searching);
@@ -64,7 +69,10 @@ class HintController : public QObject {
   SearchWorker worker_;
   State state_ = State::None;
   solver::Line shown_;
-  solver::Position shownFrom_;  // with the cost paid
+  // Where the hint on record was paid for, with the cost paid; empty until
+  // one is. The game standing there again means nothing has changed since.
+  std::optional<solver::Position> paidAt_;
+  QStringList text_;
   // The rest of the line whose move the last H made, and the position that
   // move leads to: the next hint keeps to it unless the new search does better.
   std::vector<solver::Click> followed_;

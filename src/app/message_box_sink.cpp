@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+#include "ui/windows/window_zoom.h"
+
 namespace gorbix {
 
 void MessageBoxSink::showMessage(std::string_view caption, std::string_view text) {
@@ -15,6 +17,7 @@ void MessageBoxSink::showMessage(std::string_view caption, std::string_view text
   QMessageBox box(QMessageBox::NoIcon,
                   QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())),
                   QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok, owner_);
+  look::zoomWindow(box, look::ownerZoom(owner_));
   open_.push_back(&box);
   box.exec();
   open_.pop_back();

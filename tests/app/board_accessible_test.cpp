@@ -111,7 +111,7 @@ TEST_F(BoardAccessibleTest, ACraftedBoardIsDescribedCellByCell) {
   }
   game().PlaceThing(3, 1);
   const std::vector<std::tuple<int, int, const char*>> expected = {
-      {1, 1, "straight left-right, visited"},
+      {1, 1, "straight left-right, visited, the start"},
       {2, 1, "straight left-right, fresh"},
       {3, 1, "straight left-right, visited, the Thing is here"},
       {4, 1, "corner down-right, fresh"},
@@ -123,6 +123,7 @@ TEST_F(BoardAccessibleTest, ACraftedBoardIsDescribedCellByCell) {
       {8, 3, "corner down-left, visited"},
       {2, 4, "bonus 10, fresh"},
       {8, 4, "straight left-right, visited"},
+      {8, 6, "cross, fresh, the goal"},
   };
   for (const auto& [col, row, text] : expected) EXPECT_EQ(description(col, row), text) << col << "," << row;
   int things = 0;
@@ -148,10 +149,7 @@ TEST_F(BoardAccessibleTest, ASlideChangesTheTwoCellsAndTheScore) {
   slideOnce();
   EXPECT_EQ(description(col, h.row), "hole");
   EXPECT_EQ(description(h.col, h.row), tile);
-  QAccessibleInterface* score = QAccessible::queryAccessibleInterface(ui().lblScore);
-  ASSERT_NE(score->valueInterface(), nullptr);
-  EXPECT_EQ(score->valueInterface()->currentValue().toInt(), 95);
-  EXPECT_EQ(score->text(QAccessible::Value), "95");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(ui().lblScore)->text(QAccessible::Description), "95");
 }
 
 TEST_F(BoardAccessibleTest, TheValueBoxesHaveTheirCaptionsAsNamesAndTheScoreListItsLines) {
@@ -159,19 +157,21 @@ TEST_F(BoardAccessibleTest, TheValueBoxesHaveTheirCaptionsAsNamesAndTheScoreList
     QLabel* label;
     const char* name;
     const char* value;
-    bool numeric;
   };
-  for (const Box& box : {Box{ui().lblDifficulty, "Level", "1", true}, Box{ui().lblScore, "Score", "100", true},
-                         Box{ui().lblRating, "Overall Rating", "Beginner Level 1", false}}) {
+  for (const Box& box : {Box{ui().lblDifficulty, "Level", "1"}, Box{ui().lblScore, "Score", "100"},
+                         Box{ui().lblRating, "Overall Rating", "Beginner Level 1"}}) {
     QAccessibleInterface* i = QAccessible::queryAccessibleInterface(box.label);
     ASSERT_NE(i, nullptr);
     EXPECT_EQ(i->text(QAccessible::Name), box.name);
-    EXPECT_EQ(i->text(QAccessible::Value), box.value);
     EXPECT_EQ(i->text(QAccessible::Description), box.value);
-    EXPECT_EQ(i->valueInterface() != nullptr, box.numeric) << box.name;
+    // Read-only: a value interface would bring Increase and Decrease with it.
+    EXPECT_EQ(i->valueInterface(), nullptr) << box.name;
+    const QStringList actions = i->actionInterface() ? i->actionInterface()->actionNames() : QStringList();
+    EXPECT_FALSE(actions.contains(QAccessibleActionInterface::increaseAction())) << box.name;
+    EXPECT_FALSE(actions.contains(QAccessibleActionInterface::decreaseAction())) << box.name;
   }
   game().StartLevel(7);
-  EXPECT_EQ(QAccessible::queryAccessibleInterface(ui().lblDifficulty)->valueInterface()->currentValue().toInt(), 7);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(ui().lblDifficulty)->text(QAccessible::Description), "7");
   QAccessibleInterface* list = QAccessible::queryAccessibleInterface(ui().lstScores);
   EXPECT_EQ(list->text(QAccessible::Name), "Best Scores");
   EXPECT_EQ(list->role(), QAccessible::List);
@@ -201,6 +201,7 @@ TEST_F(BoardAccessibleTest, TheCursorIsTheFocus) {
   for (int index = 0; index < kCells; ++index) {
     EXPECT_EQ(table()->child(index)->state().focused, index == CellToIndex(2, 2)) << index;
   }
+  EXPECT_FALSE(table()->state().focused) << "the cell alone says it has the focus";
   // Away to the score list, no cell is focused; back, the cursor's is.
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   EXPECT_FALSE(cell(2, 2)->state().focused);
@@ -211,6 +212,7 @@ TEST_F(BoardAccessibleTest, TheCursorIsTheFocus) {
   QTest::mouseClick(tile(5, 5), Qt::RightButton);
   EXPECT_EQ(table()->focusChild(), nullptr);
   EXPECT_FALSE(cell(2, 2)->state().focused);
+  EXPECT_TRUE(table()->state().focused);
 }
 
 }  // namespace

@@ -1,12 +1,17 @@
 // The hint's mark on a tile: which one a click gets, and how it is drawn.
+#include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include <QImage>
-#include <QWidget>
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
+#include "../ui/pixel_probe.h"
 #include "app/hint.h"
+#include "ui/art/tile_art.h"
+#include "ui/windows/board_cursor.h"
 #include "ui/windows/hint_marks.h"
 
 namespace gorbix {
@@ -34,101 +39,100 @@ TEST(HintMark, TheArrowPointsTheWayTheTilesSlideTowardsTheHole) {
   }
 }
 
-// A mark drawn on a plain tile-coloured area, as the window draws it.
-class DrawnMark {
- public:
-  DrawnMark(HintMark mark, const Zoom& zoom, const QColor& tileColour) {
-    area_.setAutoFillBackground(true);
-    QPalette palette = area_.palette();
-    palette.setColor(QPalette::Window, tileColour);
-    area_.setPalette(palette);
-    area_.resize(zoom.at(QSize(200, 200)));
-    tile_ = zoom.at(QRect(60, 60, 45, 45));
-    auto* widget = new HintTileMark(&area_);
-    widget->place(tile_, mark, zoom.factor());
-    widget->show();
-    image_ = area_.grab().toImage();
-  }
-  const QImage& image() const { return image_; }
-  const QRect& tile() const { return tile_; }
-  bool light(int x, int y) const { return image_.pixelColor(x, y) == hintLight(); }
-  bool dark(int x, int y) const { return image_.pixelColor(x, y) == hintDark(); }
+QImage marked(QImage image, HintMark mark) {
+  QPainter painter(&image);
+  art::drawHintMark(painter, image.rect(), mark);
+  return image;
+}
 
- private:
-  QWidget area_;
-  QRect tile_;
-  QImage image_;
-};
+QImage tile(char code, int size, art::TileLook look) {
+  return art::tilePixmap(code, QSize(size, size), 1.0, look).toImage().convertToFormat(QImage::Format_RGB32);
+}
 
-TEST(HintMark, TheFrameIsALightBandAtLeast3PxWideWithADarkEdgeOnEveryTile) {
-  for (const int percent : {100, 150, 200, 300}) {
-    for (const QColor& tileColour : {QColor(0, 160, 0), QColor(200, 0, 0), QColor(0, 128, 255)}) {
-      SCOPED_TRACE(std::to_string(percent) + " % on " + tileColour.name().toStdString());
-      const DrawnMark drawn(HintMark::Send, Zoom(percent), tileColour);
-      const QRect tile = drawn.tile();
-      const int midY = tile.center().y();
-      const int midX = tile.center().x();
-      // From each side of the tile inwards: dark outside, then the band, then dark.
-      struct Side {
-        int dx, dy;
-        QPoint edge;
-      };
-      for (const Side side : {Side{1, 0, {tile.left(), midY}}, Side{-1, 0, {tile.right(), midY}},
-                              Side{0, 1, {midX, tile.top()}}, Side{0, -1, {midX, tile.bottom()}}}) {
-        const QPoint outside = side.edge - QPoint(side.dx, side.dy);
-        EXPECT_TRUE(drawn.dark(outside.x(), outside.y()));
-        int band = 0;
-        QPoint p = side.edge;
-        while (drawn.light(p.x(), p.y()) && band < 50) {
-          ++band;
-          p += QPoint(side.dx, side.dy);
+// Whether the mark changes any pixel of `image` inside `area` that `keep` picks.
+int hiddenPixels(const QImage& image, HintMark mark, const QRect& area, const std::function<bool(QRgb)>& keep) {
+  const QImage seen = marked(image, mark);
+  int hidden = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) hidden += keep(image.pixel(x, y)) && seen.pixel(x, y) != image.pixel(x, y);
+  return hidden;
+}
+
+// The track, its edges and a bonus tile's figures stay whole under the
+// mark, which covers only the outline, the bevel and the face's corners;
+// the Thing, which a slide may carry, nearly so.
+TEST(HintMark, LeavesTheTrackTheFiguresAndTheThingInSightAtEveryZoom) {
+  for (const art::TileLook look : {art::TileLook::Designed, art::TileLook::ColourSafe}) {
+    const art::TilePalette& p = art::tilePalette(look);
+    const auto track = [&p](QRgb c) { return c == (p.track | 0xff000000u) || c == (p.trackShadow | 0xff000000u); };
+    const auto trackOrLine = [&](QRgb c) { return track(c) || c == (p.line | 0xff000000u); };
+    for (const int size : {45, 67, 68, 90, 135}) {
+      const QRect face = QRect(0, 0, size, size).adjusted(size / 9 + 1, size / 9 + 1, -size / 9 - 1, -size / 9 - 1);
+      const Zoom zoom(size * 100 / 45);
+      const QRect thing = thingRect(1, 1, zoom).translated(-tileRect(1, 1, zoom).topLeft());
+      QImage carrying = tile('A', size, look);
+      QPainter(&carrying).drawImage(thing.topLeft(), art::drawThing(thing.size(), 1.0));
+      for (const HintMark mark : {HintMark::SlideUp, HintMark::SlideDown, HintMark::SlideLeft, HintMark::SlideRight, HintMark::Send}) {
+        for (char code = 'A'; code <= '`'; ++code) {
+          const QImage plain = tile(code, size, look);
+          EXPECT_EQ(hiddenPixels(plain, mark, plain.rect(), track) + hiddenPixels(plain, mark, face, trackOrLine), 0)
+              << code << " at " << size << " px, mark " << static_cast<int>(mark);
         }
-        EXPECT_GE(band, 3);
-        EXPECT_TRUE(drawn.dark(p.x(), p.y()));
+        if (mark != HintMark::Send) {  // a send never goes to the Thing's cell
+          EXPECT_LT(hiddenPixels(carrying, mark, thing, [](QRgb) { return true; }), thing.width() * thing.height() / 6) << size;
+        }
       }
     }
   }
 }
 
-// How many light pixels a line across the mark holds, the line crossing
-// the axis (dx, dy) at `offset` tile widths from the tile's centre.
-int crossWidth(const DrawnMark& drawn, int dx, int dy, double offset) {
-  const QRect tile = drawn.tile();
-  const QPointF centre = QRectF(tile).center();
-  const QPointF at = centre + QPointF(dx, dy) * (offset * tile.width());
-  int count = 0;
-  // Inside the frame only.
-  for (int t = -tile.width() / 3; t <= tile.width() / 3; ++t) {
-    const QPointF p = at + QPointF(dy, dx) * t;
-    if (drawn.light(static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y())))) ++count;
+// Light pixels in each quarter of the face show where the chevrons stand.
+TEST(HintMark, TheChevronsStandOnTheSideTheTilesSlideToAndASendPointsInFromAllFour) {
+  for (const auto& [mark, lit] : std::vector<std::pair<HintMark, std::array<bool, 4>>>{
+           {HintMark::SlideUp, {true, true, false, false}},   {HintMark::SlideDown, {false, false, true, true}},
+           {HintMark::SlideLeft, {true, false, true, false}}, {HintMark::SlideRight, {false, true, false, true}},
+           {HintMark::Send, {true, true, true, true}}}) {
+    QImage blank(45, 45, QImage::Format_RGB32);
+    blank.fill(Qt::gray);
+    const QImage image = marked(blank, mark);
+    std::array<int, 4> count{};  // top left, top right, bottom left, bottom right
+    for (int y = 6; y < 39; ++y)
+      for (int x = 6; x < 39; ++x) count[(y >= 22 ? 2 : 0) + (x >= 22 ? 1 : 0)] += image.pixelColor(x, y).lightness() > 200;
+    for (std::size_t q = 0; q < 4; ++q) EXPECT_EQ(count[q] > 8, lit[q]) << static_cast<int>(mark) << " quarter " << q;
   }
-  return count;
 }
 
-TEST(HintMark, AnArrowIsWidestTowardsTheWayItPoints) {
-  struct Way {
-    HintMark mark;
-    int dx, dy;
+// WCAG 2.1 non-text contrast: on every colour a tile shows under the frame,
+// one of the frame's two colours stands out by 3 : 1.
+TEST(HintMark, TheFrameStandsOutThreeToOneOnEveryFaceOfEitherLook) {
+  const auto luminance = [](QRgb c) {
+    const auto linear = [](int v) { return v <= 10 ? v / 255.0 / 12.92 : std::pow((v / 255.0 + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c)) + 0.05;
   };
-  for (const int percent : {100, 300}) {
-    for (const Way w : {Way{HintMark::SlideLeft, -1, 0}, {HintMark::SlideRight, 1, 0}, {HintMark::SlideUp, 0, -1},
-                        {HintMark::SlideDown, 0, 1}}) {
-      SCOPED_TRACE(std::to_string(percent) + " %, mark " + std::to_string(static_cast<int>(w.mark)));
-      const DrawnMark drawn(w.mark, Zoom(percent), QColor(0, 160, 0));
-      const int ahead = crossWidth(drawn, w.dx, w.dy, 0.1);
-      const int behind = crossWidth(drawn, w.dx, w.dy, -0.1);
-      EXPECT_GT(behind, 0) << "the shaft";
-      EXPECT_GT(ahead, behind * 3 / 2) << "the head";
+  const auto contrast = [&](QRgb a, QRgb b) { return std::max(luminance(a), luminance(b)) / std::min(luminance(a), luminance(b)); };
+  for (const art::TileLook look : {art::TileLook::Designed, art::TileLook::ColourSafe}) {
+    const art::TilePalette& p = art::tilePalette(look);
+    for (const QRgb face : {p.fresh.face, p.fresh.light, p.fresh.dark, p.visited.face, p.visited.light, p.visited.dark,
+                            p.hole, p.line, p.track, p.trackShadow}) {
+      EXPECT_GE(std::max(contrast(art::kHintLight.rgb(), face), contrast(art::kHintDark.rgb(), face)), 3.0) << std::hex << face;
     }
   }
 }
 
-TEST(HintMark, TheSendMarkFillsTheTilesMiddleBothWays) {
-  for (const int percent : {100, 300}) {
-    SCOPED_TRACE(percent);
-    const DrawnMark drawn(HintMark::Send, Zoom(percent), QColor(200, 0, 0));
-    EXPECT_GE(crossWidth(drawn, 1, 0, 0.0), 6 * percent / 100) << "ring and centre";
-    EXPECT_GE(crossWidth(drawn, 0, 1, 0.0), 6 * percent / 100) << "ring and centre";
+// On one tile, the cursor and the hint cannot be taken for each other: the
+// hint has no yellow, and leaves alone the middle of each side, where the
+// cursor's ring shows through it.
+TEST(HintMark, LooksNothingLikeTheKeyboardCursor) {
+  QImage blank(45, 45, QImage::Format_RGB32);
+  blank.fill(Qt::gray);
+  QImage cursor = blank;
+  QPainter painter(&cursor);
+  drawCursorFrame(painter, cursor.rect(), Zoom());
+  painter.end();
+  EXPECT_EQ(test::coloursOf(marked(blank, HintMark::Send)).count(kCursorBandColour.rgb()), 0u);
+  const QImage both = marked(cursor, HintMark::Send);
+  for (const QPoint middle : {QPoint(22, 2), QPoint(2, 22), QPoint(42, 22), QPoint(22, 42)}) {
+    EXPECT_EQ(both.pixel(middle), kCursorBandColour.rgb());
   }
 }
 

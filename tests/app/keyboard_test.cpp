@@ -221,6 +221,24 @@ TEST_F(KeyboardTest, TheBoardHasTheFocusAndTabGoesToTheScoreListAndBack) {
   EXPECT_EQ(QApplication::focusWidget(), board());
 }
 
+// Either button, refused or not: the arrows that follow move the cursor,
+// not the score list's selection.
+TEST_F(KeyboardTest, AClickOnTheBoardGivesItTheKeys) {
+  showActive();
+  const Cell h = hole();
+  for (const auto& [widget, button] : std::vector<std::pair<QWidget*, Qt::MouseButton>>{
+           {ui().imgThing, Qt::RightButton}, {tile(h.col, h.row), Qt::RightButton},  // refused sends
+           {tile(h.col % kCols + 1, h.row % kRows + 1), Qt::LeftButton},            // a refused slide
+           {tile(besideHole(h), h.row), Qt::LeftButton}}) {                         // a slide
+    ui().lstScores->setFocus();
+    const int row = ui().lstScores->currentRow();
+    QTest::mouseClick(widget, button);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_TRUE(board()->cursor().visible());
+    EXPECT_EQ(ui().lstScores->currentRow(), row);
+  }
+}
+
 TEST_F(KeyboardTest, TheMenusShortcutsStillWorkWhileTheBoardHasTheFocus) {
   showActive();
   slideOnce();

@@ -30,7 +30,9 @@ struct Reading {
   std::string table;  // "rows columns"
   std::vector<CellLine> cells;
   std::map<std::string, std::string> values;
+  std::map<std::string, std::string> actions;  // of each value box
   std::string list;  // "name lines first line"
+  std::vector<std::string> focusedObjects;  // "role name"
 
   const CellLine* focused() const {
     for (const CellLine& cell : cells)
@@ -61,7 +63,11 @@ Reading read(const AccessibilityBus& bus) {
     const std::vector<std::string> f = fields(line);
     if (f.size() == 3 && f[0] == "table") reading.table = f[1] + " " + f[2];
     if (f.size() == 4 && f[0] == "cell") reading.cells.push_back({f[1], f[2], f[3] == "1"});
-    if (f.size() == 3 && f[0] == "value") reading.values[f[1]] = f[2];
+    if (f.size() >= 3 && f[0] == "value") {
+      reading.values[f[1]] = f[2];
+      reading.actions[f[1]] = f.size() > 3 ? f[3] : "";
+    }
+    if (f.size() == 3 && f[0] == "focused") reading.focusedObjects.push_back(f[1] + " " + f[2]);
     if (f.size() == 4 && f[0] == "list") reading.list = f[1] + " " + f[2] + " " + f[3];
   }
   return reading;
@@ -158,7 +164,7 @@ TEST_F(ScreenReader, ReadsEveryCellFollowsTheCursorAndHearsTheScore) {
   EXPECT_EQ(r.table, "6 8");
   const std::regex described(
       "(hole|blocker|(cross|T-piece open (up|down), (down|left) and (left|right)|straight (up-down|left-right)|"
-      "corner (up|down)-(left|right)|bonus (10|15|20|25)), (fresh|visited))(, the Thing is here)?");
+      "corner (up|down)-(left|right)|bonus (10|15|20|25)), (fresh|visited))(, the Thing is here)?(, the start|, the goal)?");
   for (std::size_t i = 0; i < r.cells.size(); ++i) {
     const int col = static_cast<int>(i) % 8 + 1;
     const int row = static_cast<int>(i) / 8 + 1;
@@ -166,13 +172,18 @@ TEST_F(ScreenReader, ReadsEveryCellFollowsTheCursorAndHearsTheScore) {
     EXPECT_TRUE(std::regex_match(r.cells[i].description, described)) << r.cells[i].description;
   }
   // The Thing starts on a visited tile in the top-left corner.
-  EXPECT_NE(r.cells[0].description.find("visited, the Thing is here"), std::string::npos) << r.cells[0].description;
+  EXPECT_NE(r.cells[0].description.find("visited, the Thing is here, the start"), std::string::npos)
+      << r.cells[0].description;
+  EXPECT_NE(r.cells[47].description.find(", the goal"), std::string::npos) << r.cells[47].description;
   const int hole = r.find("hole");
   ASSERT_GE(hole, 0);
   EXPECT_EQ(r.values["Level"], "1");
   EXPECT_EQ(r.values["Score"], "100");
   EXPECT_EQ(r.values["Overall Rating"], "Beginner Level 1");
   EXPECT_EQ(r.list, "Best Scores 25 Level  1       0");
+  for (const char* box : {"Level", "Score", "Overall Rating"}) {
+    EXPECT_EQ(r.actions[box].find("crease"), std::string::npos) << box << ": " << r.actions[box];
+  }
   EXPECT_EQ(r.focused(), nullptr) << "no cursor before a key";
 
   Listener listener(bus, program.folder() / "events.txt", 25);
@@ -204,6 +215,7 @@ TEST_F(ScreenReader, ReadsEveryCellFollowsTheCursorAndHearsTheScore) {
   EXPECT_NE(r.cells[static_cast<std::size_t>(hole)].description, "hole");
   ASSERT_NE(r.focused(), nullptr);
   EXPECT_EQ(r.focused()->name, target);
+  EXPECT_EQ(r.focusedObjects, std::vector<std::string>{"table cell " + target}) << "one focus at a time";
 
   // And the reader was told of each step, of the score and of both cells.
   const std::string heard = listener.heard();
@@ -213,13 +225,74 @@ TEST_F(ScreenReader, ReadsEveryCellFollowsTheCursorAndHearsTheScore) {
       "object:state-changed:focused\tColumn 2, row 1\t1",
       "object:state-changed:focused\tColumn 2, row 2\t1",
       "object:state-changed:focused\t" + target + "\t1",
-      "object:property-change:accessible-value\tScore\t",
+      "object:property-change:accessible-description\tScore\t",
+      "object:state-changed:showing\tScore 95\t1\tnotification",
       "object:property-change:accessible-description\t" + target + "\t",
       "object:property-change:accessible-description\t" + oldHole + "\t",
   };
   for (const std::string& event : told) {
     EXPECT_NE(heard.find("event\t" + event), std::string::npos) << event << " in\n" << heard;
   }
+}
+
+// Each outcome is told by a notification that shows itself, which a reader
+// speaks without the focus moving: the cursor's cell keeps it throughout.
+TEST_F(ScreenReader, HearsWhatEachMoveCameToAndTheFocusStaysOnTheBoard) {
+  Reading r = readUntil(bus, [](const Reading& r) { return r.cells.size() == 48; });
+  ASSERT_EQ(r.cells.size(), 48u) << bus.log();
+  const fs::path file = program.folder() / "events.txt";
+  Listener listener(bus, file, 120);
+  ASSERT_TRUE(listener.waitUntilReady()) << readFile(file);
+  // Acts, and waits until a notification holding one of `texts` shows; its text.
+  const auto act = [&](const std::vector<std::string>& path, const std::vector<std::string>& texts) {
+    const std::size_t from = readFile(file).size();
+    keys(path);
+    for (int i = 0; i < 300; ++i) {
+      std::stringstream lines(readFile(file).substr(from));
+      for (std::string line; std::getline(lines, line);) {
+        const std::vector<std::string> f = fields(line);
+        if (f.size() < 5 || f[1] != "object:state-changed:showing" || f[3] != "1" || f[4] != "notification") continue;
+        for (const std::string& text : texts)
+          if (f[2].find(text) != std::string::npos) return f[2];
+      }
+      std::this_thread::sleep_for(milliseconds(100));
+    }
+    return std::string("nothing heard");
+  };
+  // A pinned board of level 1 (hole at column 6, row 4), played by number;
+  // the field's error first: 0 is no board.
+  EXPECT_EQ(act({"ctrl+b", "0", "Return"}, {"Type"}), "Type a number from 1 to 2147483647.") << readFile(file);
+  keys({"ctrl+a", "2", "1", "4", "7", "4", "8", "3", "6", "4", "7", "Return"});
+  // Without a window manager nobody gives the main window the focus back.
+  ASSERT_TRUE(x.xdotool({"windowfocus", "--sync", window}));
+  r = readUntil(bus, [](const Reading& r) { return r.cells.size() == 48 && r.cells[29].description == "hole"; });
+  ASSERT_EQ(r.cells[29].description, "hole") << "board 2147483647 of level 1";
+
+  // Home is the Thing's cell: (1, 1) until it walks to (2, 1).
+  const std::vector<std::pair<std::vector<std::string>, std::string>> moves = {
+      {{"Home", "Right", "Down", "space"}, "Cannot slide: not in line with the hole"},
+      {{"Home", "Right", "Right", "Right", "Right", "Right", "Down", "Down", "Down", "Return"},
+       "The Thing cannot go into the hole"},
+      {{"Home", "Return"}, "The Thing is already there"},
+      {{"Home", "Right", "Return"}, "The Thing stopped on column 2, row 1. Score 105"},
+      {{"Home", "Right", "Right", "Right", "Down", "Down", "Down", "space"}, "Score 100"},
+  };
+  for (const auto& [path, told] : moves) {
+    EXPECT_EQ(act(path, {told}), told) << readFile(file);
+    // The told never took the focus: the cursor's cell, alone, has it.
+    const std::vector<std::string> focus = read(bus).focusedObjects;
+    EXPECT_TRUE(focus.size() == 1 && focus[0].rfind("table cell Column ", 0) == 0) << focus.size();
+  }
+
+  // The hints to the goal: each shown and told, each move's outcome told,
+  // and the level's end told before its window opens.
+  std::string outcome;
+  for (int move = 0; move < 60 && outcome.rfind("End of Level", 0) != 0; ++move) {
+    const std::string hint = act({"h"}, {"H again: make this move. Best line from here: "});
+    ASSERT_NE(hint.find(": column "), std::string::npos) << hint << readFile(file);
+    outcome = act({"h"}, {"Score ", "End of Level"});
+  }
+  EXPECT_EQ(outcome.rfind("End of Level 1. Score ", 0), 0u) << readFile(file);
 }
 
 }  // namespace

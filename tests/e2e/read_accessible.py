@@ -4,15 +4,16 @@ prints what it found, one fact a line, for the test to check:
 
   cell<TAB>name<TAB>description<TAB>focused (1 or 0)
   table<TAB>rows<TAB>columns
-  value<TAB>name<TAB>current value or description
+  value<TAB>name<TAB>current value or description<TAB>actions, comma-separated
   list<TAB>name<TAB>number of lines<TAB>first line
+  focused<TAB>role<TAB>name          for every object that says it has the focus
 
 Ends with status 2 when the game's window is not on the bus yet.
 
 With "listen SECONDS" it instead hears the events a screen reader follows
 for that long, after a line "ready":
 
-  event<TAB>type<TAB>source's name<TAB>detail"""
+  event<TAB>type<TAB>source's name<TAB>detail<TAB>source's role"""
 
 import sys
 
@@ -20,7 +21,7 @@ from gi.repository import GLib
 import pyatspi
 
 HEARD = ("object:state-changed:focused", "object:property-change:accessible-value",
-         "object:property-change:accessible-description")
+         "object:property-change:accessible-description", "object:state-changed:showing")
 
 
 def find(accessible, role, depth=0):
@@ -47,7 +48,25 @@ def game_window():
 
 def on_event(event):
     name = event.source.name if event.source is not None else ""
-    print("event\t%s\t%s\t%d" % (event.type, name, event.detail1), flush=True)
+    role = event.source.getRoleName() if event.source is not None else ""
+    print("event\t%s\t%s\t%d\t%s" % (event.type, name, event.detail1, role), flush=True)
+
+
+def all_focused(accessible, depth=0):
+    if accessible is None or depth > 12:
+        return []
+    found = [accessible] if accessible.getState().contains(pyatspi.STATE_FOCUSED) else []
+    for i in range(accessible.childCount):
+        found += all_focused(accessible.getChildAtIndex(i), depth + 1)
+    return found
+
+
+def actions(accessible):
+    try:
+        action = accessible.queryAction()
+    except NotImplementedError:
+        return ""
+    return ",".join(action.getName(i) for i in range(action.nActions))
 
 
 def listen(seconds):
@@ -84,10 +103,12 @@ def main():
             value = "%g" % label.queryValue().currentValue
         except NotImplementedError:
             value = label.description
-        print("value\t%s\t%s" % (label.name, value))
+        print("value\t%s\t%s\t%s" % (label.name, value, actions(label)))
     for listing in find(window, pyatspi.ROLE_LIST):
         first = listing.getChildAtIndex(0).name if listing.childCount else ""
         print("list\t%s\t%d\t%s" % (listing.name, listing.childCount, first))
+    for accessible in all_focused(window):
+        print("focused\t%s\t%s" % (accessible.getRoleName(), accessible.name))
     return 0
 
 

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -14,6 +15,7 @@
 #include "fits_text.h"
 #include "ui/help/frm_tutorial.h"
 #include "ui/help/tutorial_files.h"
+#include "ui/help/tutorial_text.h"
 
 namespace gorbix::help {
 namespace {
@@ -66,6 +68,20 @@ TEST_F(TutorialWindow, OpensOnPageOneAsAnOwnerlessModelessWindow) {
   for (int i = 0; i < kPageCount; ++i) EXPECT_EQ(w.btnJump(i)->text(), QString::number(i + 1));
   expectButtons(w, 1);
   EXPECT_EQ(shownColour(w), pageColour(1));
+}
+
+// The picture's words from the table the pages are drawn from, in plain text.
+TEST_F(TutorialWindow, EachPageGivesAScreenReaderItsWords) {
+  frmTutorial w({}, {folder_.path()});
+  for (const auto& [page, words] : std::vector<std::pair<int, QString>>{
+           {1, "8 columns and 6 rows"}, {2, "costs 5 points"}, {3, "turns from green to red"},
+           {4, "H again makes the move"}, {5, "370 and more: Universal Overlord!"}, {6, "Board Number\u2026\nCtrl+B"}}) {
+    w.ShowPage(static_cast<std::int16_t>(page));
+    const QString text = QAccessible::queryAccessibleInterface(w.imgHlp())->text(QAccessible::Description);
+    EXPECT_TRUE(text.startsWith(QString::fromUtf8(tutorialPages()[static_cast<std::size_t>(page - 1)].title))) << page;
+    EXPECT_TRUE(text.contains(words)) << page << ": " << text.toStdString();
+    EXPECT_FALSE(text.contains(QLatin1Char('<'))) << page;
+  }
 }
 
 TEST_F(TutorialWindow, NextAndPreviousMoveOnePage) {

@@ -64,7 +64,8 @@ void drawBoardWell(QPainter& p) {
   p.fillRect(kBoardArea, QColor(6, 20, 30));
 }
 
-void drawTitle(QPainter& p) {
+// scale: device pixels per designed pixel, for the pixel-drawn Things.
+void drawTitle(QPainter& p, qreal scale) {
   const QRect area(kBoardArea.left(), 0, kBoardArea.width(), kBoardArea.top() - 3);
   const QString title = QStringLiteral("Gorbix!");
   const QFont font = titleFont();
@@ -85,12 +86,13 @@ void drawTitle(QPainter& p) {
   p.strokePath(path, QPen(QColor(90, 50, 0), 1.2));
   p.setRenderHint(QPainter::Antialiasing, false);
 
-  // The Thing at twice its size on either side of the title, pixel-doubled.
-  QImage thing = drawThing(2.0);
-  thing.setDevicePixelRatio(1.0);
-  const int thingTop = area.center().y() - thing.height() / 2 + 1;
+  // The Thing at twice its size on either side of the title, pixel-doubled,
+  // and drawn anew, pixel for pixel, for the painter's scale.
+  QImage thing = drawThing(QSize(2 * kThingSize, 2 * kThingSize), scale);
+  thing.setDevicePixelRatio(scale);
+  const int thingTop = area.center().y() - kThingSize + 1;
   const int gap = 22;
-  p.drawImage(textLeft - gap - thing.width(), thingTop, thing);
+  p.drawImage(textLeft - gap - 2 * kThingSize, thingTop, thing);
   p.drawImage(textLeft + textWidth + gap, thingTop, thing);
 }
 
@@ -130,16 +132,24 @@ std::array<Caption, 4> backgroundCaptions() {
   }};
 }
 
-QImage drawBackground() {
-  QImage image(kBackgroundWidth, kBackgroundHeight, QImage::Format_RGB32);
+QImage drawBackground(QSize size) {
+  QImage image(size, QImage::Format_RGB32);
   QPainter p(&image);
+  const qreal scale = static_cast<qreal>(size.width()) / kBackgroundWidth;
+  p.scale(scale, static_cast<qreal>(size.height()) / kBackgroundHeight);
   p.setRenderHint(QPainter::TextAntialiasing, true);
   drawBackdrop(p);
   drawBoardWell(p);
-  drawTitle(p);
+  drawTitle(p, scale);
   for (const Caption& caption : backgroundCaptions()) drawPanel(p, caption);
   p.end();
   return image;
+}
+
+QImage zoomedBackground(const QImage& picture, QSize size) {
+  const QImage own = drawBackground();
+  if (picture.convertToFormat(own.format()) == own) return drawBackground(size);
+  return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 }  // namespace gorbix::art

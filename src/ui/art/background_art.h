@@ -23,7 +23,14 @@ struct Caption {
 };
 std::array<Caption, 4> backgroundCaptions();
 
-// Needs a GUI application (fonts); works on the offscreen platform.
-QImage drawBackground();
+// Needs a GUI application (fonts); works on the offscreen platform. At
+// another size than the designed one the picture is drawn anew at that
+// size, so it is as sharp as the designed one.
+QImage drawBackground(QSize size = QSize(kBackgroundWidth, kBackgroundHeight));
+
+// `picture`, the main window's background, at `size`: the game's own drawn
+// anew, as sharp as at its designed size, a player's own smoothly scaled.
+// Takes some tens of milliseconds: never on the UI thread.
+QImage zoomedBackground(const QImage& picture, QSize size);
 
 }  // namespace gorbix::art

@@ -8,6 +8,7 @@
 
 #include "support/version.h"
 #include "ui/windows/window_look.h"
+#include "ui/windows/window_zoom.h"
 
 namespace gorbix::help {
 
@@ -59,6 +60,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
   connect(command1_, &QPushButton::clicked, this, &QDialog::accept);
   // Esc closes a dialog through reject(), which is what "OK" does here too.
 
+  look::zoomWindow(*this, look::ownerZoom(owner));
   look::centerOnScreen(*this);
 }
 

@@ -12,7 +12,9 @@
 
 #include "ui/art/tile_art.h"
 #include "ui/help/picture_file.h"
+#include "ui/help/tutorial_text.h"
 #include "ui/windows/window_look.h"
+#include "ui/windows/window_zoom.h"
 
 namespace gorbix::help {
 
@@ -87,11 +89,12 @@ frmTutorial::frmTutorial(TutorialPlacement placement, QStringList pageFolders)
   ShowPage(1);
 }
 
-frmTutorial* frmTutorial::showTutorial(TutorialPlacement placement) {
+frmTutorial* frmTutorial::showTutorial(TutorialPlacement placement, const Zoom& zoom) {
   if (!open_) {
     open_ = new frmTutorial(std::move(placement));
     open_->setAttribute(Qt::WA_DeleteOnClose);
   }
+  open_->setZoom(zoom);
   if (open_->isMinimized()) open_->showNormal();
   open_->show();
   open_->raise();
@@ -112,20 +115,31 @@ void frmTutorial::ShowPage(std::int16_t n) {
   for (auto* b : btnJump_) b->setEnabled(true);
   btnJump_[static_cast<std::size_t>(n - 1)]->setEnabled(false);
 
-  QSize area(kPageWidth, kPageHeight);
+  // Whole multiples only: a page's text and lines keep their edges.
+  const int times = std::max(1, zoom_.percent() / 100);
+  const QSize designed(kPageWidth, kPageHeight);
+  const QSize room = zoom_.at(designed);
+  QSize area = room;
   const QPixmap picture = loadPage(n);
   if (!picture.isNull()) {
     imgHlp_->setMargin(0);
-    imgHlp_->setPixmap(picture);
-    area = picture.deviceIndependentSize().toSize();
+    area = picture.deviceIndependentSize().toSize() * times;
+    imgHlp_->setPixmap(times == 1 ? picture : picture.scaled(picture.size() * times, Qt::IgnoreAspectRatio, Qt::FastTransformation));
   } else {
     // A blank frame would leave the player guessing; name the file instead.
     imgHlp_->clear();
-    imgHlp_->setMargin(24);
+    imgHlp_->setMargin(zoom_.at(24));
     imgHlp_->setText(missingPageText(n));
   }
-  imgHlp_->setGeometry(kPictureLeft - kBorder, kPictureTop - kBorder, area.width() + 2 * kBorder,
-                       area.height() + 2 * kBorder);
+  // A page of the designed size lies in the middle of the room the zoom makes for it.
+  const QPoint corner = zoom_.at(QPoint(kPictureLeft, kPictureTop)) +
+                        QPoint((room.width() - designed.width() * times) / 2, (room.height() - designed.height() * times) / 2);
+  imgHlp_->setGeometry(QRect(corner, area).adjusted(-kBorder, -kBorder, kBorder, kBorder));
+
+  // The picture's words, for a reader who cannot see it.
+  const TutorialPageText& words = tutorialPages()[static_cast<std::size_t>(n - 1)];
+  imgHlp_->setAccessibleName(QStringLiteral("Page %1 of %2: %3").arg(n).arg(kPageCount).arg(QString::fromUtf8(words.title)));
+  imgHlp_->setAccessibleDescription(tutorialPageDescription(n));
 
   btnPrev_->setEnabled(n != 1);
   btnNext_->setEnabled(n != kPageCount);
@@ -142,11 +156,30 @@ QPixmap frmTutorial::loadPage(int page) const {
   return {};
 }
 
+void frmTutorial::setZoom(const Zoom& zoom) {
+  if (zoom == zoom_) return;
+  zoom_ = zoom;
+  look::zoomWindow(*this, zoom);
+  ShowPage(currentPage_);
+  // An open window stays where it is; one about to open is placed for the
+  // size it now has: centred, or where it was stored, but on the screen.
+  if (isVisible()) return;
+  if (!placement_.load) {
+    centre();
+  } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    move(keepOnScreen(pos(), size(), screen->availableGeometry()));
+  }
+}
+
 void frmTutorial::placeOnScreen() {
   if (placement_.load) {
     placement_.load(*this);
-    return;
+  } else {
+    centre();
   }
+}
+
+void frmTutorial::centre() {
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect area = screen->geometry();
     move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);

@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "ui/help/tutorial_files.h"
+#include "ui/windows/main_layout.h"
 
 class QLabel;
 class QPushButton;
@@ -30,9 +31,9 @@ class frmTutorial : public QDialog {
   Q_OBJECT
 
  public:
-  // Shows the one tutorial window: opens it on page 1, or, when it is open
-  // already, brings it to the front on the page it shows.
-  static frmTutorial* showTutorial(TutorialPlacement placement = {});
+  // Shows the one tutorial window at the zoom: opens it on page 1, or,
+  // when it is open already, brings it to the front on the page it shows.
+  static frmTutorial* showTutorial(TutorialPlacement placement = {}, const Zoom& zoom = Zoom());
   // The open window, or nullptr.
   static frmTutorial* instance();
 
@@ -41,6 +42,10 @@ class frmTutorial : public QDialog {
 
   void ShowPage(std::int16_t n);
   std::int16_t CurrentPage() const { return currentPage_; }
+  // The View menu's zoom: the window and its controls grow with it, the
+  // page by the largest whole multiple the zoom holds, so it stays sharp.
+  void setZoom(const Zoom& zoom);
+  const Zoom& zoom() const { return zoom_; }
 
   QLabel* imgHlp() const { return imgHlp_; }
   QPushButton* btnPrev() const { return btnPrev_; }
@@ -57,11 +62,13 @@ class frmTutorial : public QDialog {
 
  private:
   void placeOnScreen();
+  void centre();
   QPixmap loadPage(int page) const;
 
   TutorialPlacement placement_;
   QStringList pageFolders_;
   std::int16_t currentPage_ = 1;
+  Zoom zoom_;
   QLabel* imgHlp_ = nullptr;
   QPushButton* btnPrev_ = nullptr;
   QPushButton* btnNext_ = nullptr;

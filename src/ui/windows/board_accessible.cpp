@@ -13,6 +13,7 @@
 #include "ui/windows/board_surface.h"
 #include "ui/windows/hint_marks.h"
 #include "ui/windows/main_layout.h"
+#include "ui/windows/refusal_mark.h"
 
 namespace gorbix::accessibility {
 
@@ -20,6 +21,7 @@ namespace {
 
 const char* const kValueBoxProperty = "gorbixValueBox";
 const char* const kHidesPicturesProperty = "gorbixHidesPictures";
+const char* const kScoreListProperty = "gorbixScoreList";
 
 std::string sideWord(char side) {
   switch (side) {
@@ -52,11 +54,13 @@ std::string tileWords(char code) {
   }
 }
 
-std::string cellDescription(char code, bool thingHere) {
+std::string cellDescription(char code, bool thingHere, Cell cell) {
   std::string words = tileWords(code);
   // Neither the hole nor a blocker can ever be stood on.
   if (IsTileCode(code) && code != kHole && code != kBlocker) words += IsFresh(code) ? ", fresh" : ", visited";
   if (thingHere) words += ", the Thing is here";
+  if (cell == kStartCell) words += ", the start";
+  if (cell == kGoalCell) words += ", the goal";
   return words;
 }
 
@@ -88,7 +92,7 @@ class CellAccessible final : public QAccessibleInterface, public QAccessibleTabl
     if (!b) return {};
     if (t == QAccessible::Name) return qs(cellName(cell_.col, cell_.row));
     if (t == QAccessible::Description) {
-      return qs(cellDescription(b->code(index()), b->thingCell() == cell_));
+      return qs(cellDescription(b->code(index()), b->thingCell() == cell_, cell_));
     }
     return {};
   }
@@ -172,6 +176,12 @@ class BoardAccessible final : public QAccessibleWidget, public QAccessibleTableI
     }
     return nullptr;
   }
+  // While a cell has the focus, the cell alone says so.
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    if (focusChild() != nullptr) s.focused = false;
+    return s;
+  }
   QAccessibleInterface* focusChild() const override {
     if (!board()) return nullptr;
     const BoardCursor& cursor = board()->cursor();
@@ -209,33 +219,21 @@ class BoardAccessible final : public QAccessibleWidget, public QAccessibleTableI
   mutable std::array<QAccessible::Id, kCells> cells_{};
 };
 
-// A value box: the caption is the name, the text the value (and the
-// description, for readers that do not ask for values).
-class ValueBoxAccessible final : public QAccessibleWidget, public QAccessibleValueInterface {
+// A value box: the caption is the name, the text the description. Not a
+// value, which Qt would offer to increase and decrease.
+class ValueBoxAccessible final : public QAccessibleWidget {
  public:
   explicit ValueBoxAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
 
-  QLabel* label() const { return static_cast<QLabel*>(widget()); }
-  bool numeric() const { return label()->property(kValueBoxProperty).toString() == QLatin1String("number"); }
-
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Value || t == QAccessible::Description) return label()->text();
+    if (t == QAccessible::Description) return static_cast<QLabel*>(widget())->text();
     return QAccessibleWidget::text(t);
   }
-  void* interface_cast(QAccessible::InterfaceType type) override {
-    if (type == QAccessible::ValueInterface && numeric()) return static_cast<QAccessibleValueInterface*>(this);
-    return QAccessibleWidget::interface_cast(type);
-  }
-
-  QVariant currentValue() const override { return label()->text().toInt(); }
-  void setCurrentValue(const QVariant&) override {}
-  QVariant maximumValue() const override { return 32767; }
-  QVariant minimumValue() const override { return 0; }
-  QVariant minimumStepSize() const override { return 1; }
 };
 
 bool isPicture(const QObject* object) {
-  return qobject_cast<const ClickImage*>(object) != nullptr || qobject_cast<const HintTileMark*>(object) != nullptr;
+  return qobject_cast<const ClickImage*>(object) != nullptr || qobject_cast<const HintTileMark*>(object) != nullptr ||
+         qobject_cast<const RefusalMark*>(object) != nullptr;
 }
 
 // The client area without its picture controls; the hint's text is there
@@ -269,6 +267,87 @@ class ClientAccessible final : public QAccessibleWidget {
   }
 };
 
+// One line of the score list.
+class ScoreLineAccessible final : public QAccessibleInterface {
+ public:
+  ScoreLineAccessible(QListWidget* list, int row) : list_(list), row_(row) {}
+
+  bool isValid() const override { return item() != nullptr; }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override { return list_ ? list_->window()->windowHandle() : nullptr; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(list_.data()); }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Name && item() ? item()->text() : QString();
+  }
+  void setText(QAccessible::Text, const QString&) override {}
+  QRect rect() const override {
+    if (!item()) return {};
+    const QRect local = list_->visualItemRect(item());
+    return {list_->viewport()->mapToGlobal(local.topLeft()), local.size()};
+  }
+  QAccessible::Role role() const override { return QAccessible::ListItem; }
+  // Qt's own lines say the current one has the focus whether the list
+  // has it or not; this one only while it has.
+  QAccessible::State state() const override {
+    QAccessible::State s;
+    const QListWidgetItem* line = item();
+    if (!line) return s;
+    s.selectable = true;
+    s.focusable = true;
+    s.selected = line->isSelected();
+    s.focused = list_->hasFocus() && list_->currentItem() == line;
+    s.invisible = !list_->viewport()->rect().intersects(list_->visualItemRect(line));
+    return s;
+  }
+
+ private:
+  QListWidgetItem* item() const { return list_ ? list_->item(row_) : nullptr; }
+
+  QPointer<QListWidget> list_;
+  int row_;
+};
+
+// The score list: its lines, and the focus where it really is.
+class ScoreListAccessible final : public QAccessibleWidget {
+ public:
+  explicit ScoreListAccessible(QListWidget* list) : QAccessibleWidget(list, QAccessible::List) {}
+  ~ScoreListAccessible() override {
+    for (const QAccessible::Id id : lines_) QAccessible::deleteAccessibleInterface(id);
+  }
+
+  int childCount() const override { return list()->count(); }
+  QAccessibleInterface* child(int index) const override {
+    if (index < 0 || index >= childCount()) return nullptr;
+    while (static_cast<int>(lines_.size()) <= index) {
+      lines_.push_back(QAccessible::registerAccessibleInterface(new ScoreLineAccessible(list(), static_cast<int>(lines_.size()))));
+    }
+    return QAccessible::accessibleInterface(lines_[static_cast<std::size_t>(index)]);
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+      if (QAccessible::accessibleInterface(lines_[i]) == child) return static_cast<int>(i);
+    }
+    return -1;
+  }
+  QAccessibleInterface* focusChild() const override {
+    return list()->hasFocus() && list()->currentRow() >= 0 ? child(list()->currentRow()) : nullptr;
+  }
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    if (focusChild() != nullptr) s.focused = false;
+    return s;
+  }
+
+ private:
+  QListWidget* list() const { return static_cast<QListWidget*>(widget()); }
+
+  mutable std::vector<QAccessible::Id> lines_;
+};
+
 QAccessibleInterface* factory(const QString& /*key*/, QObject* object) {
   if (auto* board = qobject_cast<BoardSurface*>(object)) return new BoardAccessible(board);
   auto* widget = qobject_cast<QWidget*>(object);
@@ -277,6 +356,9 @@ QAccessibleInterface* factory(const QString& /*key*/, QObject* object) {
     return new ValueBoxAccessible(label);
   }
   if (widget->property(kHidesPicturesProperty).toBool()) return new ClientAccessible(widget);
+  if (auto* list = qobject_cast<QListWidget*>(widget); list && list->property(kScoreListProperty).toBool()) {
+    return new ScoreListAccessible(list);
+  }
   return nullptr;
 }
 
@@ -300,8 +382,8 @@ void forgetInterface(QObject* object) {
   }
 }
 
-void markValueBox(QLabel* label, const QString& caption, bool numeric) {
-  label->setProperty(kValueBoxProperty, numeric ? QStringLiteral("number") : QStringLiteral("text"));
+void markValueBox(QLabel* label, const QString& caption) {
+  label->setProperty(kValueBoxProperty, true);
   forgetInterface(label);
   label->setAccessibleName(caption);
 }
@@ -312,9 +394,11 @@ void describe(MainControls& controls) {
   install();
   controls.client->setProperty(kHidesPicturesProperty, true);
   forgetInterface(controls.client);
-  markValueBox(controls.lblDifficulty, QStringLiteral("Level"), true);
-  markValueBox(controls.lblScore, QStringLiteral("Score"), true);
-  markValueBox(controls.lblRating, QStringLiteral("Overall Rating"), false);
+  markValueBox(controls.lblDifficulty, QStringLiteral("Level"));
+  markValueBox(controls.lblScore, QStringLiteral("Score"));
+  markValueBox(controls.lblRating, QStringLiteral("Overall Rating"));
+  controls.lstScores->setProperty(kScoreListProperty, true);
+  forgetInterface(controls.lstScores);
   controls.lstScores->setAccessibleName(QStringLiteral("Best Scores"));
 }
 
@@ -331,10 +415,6 @@ void cellChanged(BoardSurface* board, int index) {
 }
 
 void valueChanged(QLabel* label) {
-  if (label->property(kValueBoxProperty).toString() == QLatin1String("number")) {
-    QAccessibleValueChangeEvent event(label, label->text().toInt());
-    QAccessible::updateAccessibility(&event);
-  }
   QAccessibleEvent event(label, QAccessible::DescriptionChanged);
   QAccessible::updateAccessibility(&event);
 }

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "game/tiles.h"
+
 class QLabel;
 
 namespace gorbix {
@@ -20,8 +22,9 @@ std::string cellName(int col, int row);
 // "straight up-down", "corner down-right", "blocker", "bonus 20", "hole".
 std::string tileWords(char code);
 // What a screen reader says about a cell: the tile, whether the Thing has
-// been on it, and whether it stands there now.
-std::string cellDescription(char code, bool thingHere);
+// been on it, whether it stands there now, and whether the cell is the
+// start or the goal.
+std::string cellDescription(char code, bool thingHere, Cell cell = {});
 
 // Makes the game's own controls answer for themselves; once per process.
 void install();
@@ -29,6 +32,7 @@ void install();
 // Gives the main window's controls their words: the value boxes and the
 // score list take the captions the background picture shows beside them,
 // and the picture controls leave the tree, since the board stands for them.
+// The value boxes are read-only text: nothing a reader offers can change them.
 void describe(MainControls& controls);
 
 // Events for screen readers.

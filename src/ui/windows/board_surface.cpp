@@ -69,6 +69,11 @@ void BoardSurface::hideCursor() {
   update();
 }
 
+void BoardSurface::mouseClicked() {
+  hideCursor();
+  setFocus(Qt::MouseFocusReason);
+}
+
 QRect BoardSurface::cellRect(int col, int row) const { return tileRect(col, row, zoom_).translated(-pos()); }
 
 void BoardSurface::keyPressEvent(QKeyEvent* event) {

@@ -38,8 +38,11 @@ class BoardSurface : public QWidget {
   // a hidden one shows there at the next key, so that a player who uses
   // the mouse sees the window as before.
   void takeHint(int index);
-  // A click on the board: the cursor goes out of sight.
+  // The cursor goes out of sight.
   void hideCursor();
+  // A click on the board, refused or not: the cursor goes out of sight and
+  // the keys come here, so the arrows that follow move it.
+  void mouseClicked();
   // The frame of a cell in this control's coordinates.
   QRect cellRect(int col, int row) const;
 

@@ -7,7 +7,9 @@
 #include <QRegularExpressionValidator>
 
 #include "game/board_number.h"
+#include "ui/windows/announcer.h"
 #include "ui/windows/window_look.h"
+#include "ui/windows/window_zoom.h"
 
 namespace gorbix {
 
@@ -52,6 +54,7 @@ BoardNumberWindow::BoardNumberWindow(std::int16_t level, std::int32_t boardNumbe
   messageLabel->setWordWrap(true);
   look::setTextColor(*messageLabel, QColor(176, 0, 0));
   connect(numberField, &QLineEdit::textEdited, messageLabel, &QLabel::clear);
+  announcer = new Announcer(this);
 
   playButton = new QPushButton(QStringLiteral("&Play"), this);
   playButton->setGeometry(224, 104, 76, 26);
@@ -66,6 +69,7 @@ BoardNumberWindow::BoardNumberWindow(std::int16_t level, std::int32_t boardNumbe
   setTabOrder(playButton, closeButton);
   numberField->setFocus();
 
+  look::zoomWindow(*this, look::ownerZoom(owner));
   look::centerOnOwner(*this);
 }
 
@@ -79,6 +83,7 @@ void BoardNumberWindow::play() {
   const qlonglong number = numberField->text().toLongLong(&ok);
   if (!ok || !IsBoardNumber(number)) {
     messageLabel->setText(QStringLiteral("Type a number from 1 to %1.").arg(kLastBoardNumber));
+    announcer->say(messageLabel->text());
     numberField->setFocus();
     numberField->selectAll();
     return;

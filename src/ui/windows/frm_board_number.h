@@ -13,6 +13,8 @@ class QPushButton;
 
 namespace gorbix {
 
+class Announcer;
+
 class BoardNumberWindow : public QDialog {
   Q_OBJECT
 
@@ -30,7 +32,8 @@ class BoardNumberWindow : public QDialog {
   QLabel* bestLineLabel;
   QLabel* numberLabel;
   QLineEdit* numberField;
-  QLabel* messageLabel;
+  QLabel* messageLabel;  // told to a screen reader too, the focus staying in the field
+  Announcer* announcer;
   QPushButton* playButton;
   QPushButton* closeButton;
 

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "ui/windows/window_look.h"
+#include "ui/windows/window_zoom.h"
 
 namespace gorbix {
 
@@ -54,6 +55,7 @@ frmEOGame::frmEOGame(const EndOfLevelSummary& summary, QWidget* owner) : QDialog
   setTabOrder(cmdJump, cmdQuit);
   cmdTryAgain->setFocus();
 
+  look::zoomWindow(*this, look::ownerZoom(owner));
   look::centerOnScreen(*this);
 }
 

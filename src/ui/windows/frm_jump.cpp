@@ -6,6 +6,7 @@
 
 #include "support/text.h"
 #include "ui/windows/window_look.h"
+#include "ui/windows/window_zoom.h"
 
 namespace gorbix {
 
@@ -49,6 +50,7 @@ frmJump::frmJump(std::int16_t currentLevel, QWidget* owner) : QDialog(owner) {
     current->setFocus();
   }
 
+  look::zoomWindow(*this, look::ownerZoom(owner));
   look::centerOnScreen(*this);
 }
 

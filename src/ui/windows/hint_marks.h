@@ -1,45 +1,38 @@
-// How a hint looks on the main window: a frame round the tile to click with
-// an arrow or a "send here" marker on it, and a few lines of text above the
-// board. Both stay hidden, and so draw nothing, until a hint is shown.
+// How a hint looks on the main window: the mark on the tile to click (see
+// ui/art/hint_art.h), and a few lines of text above the board. Both stay
+// hidden, and so draw nothing, until a hint is shown.
 #pragma once
 
-#include <QColor>
 #include <QStringList>
 #include <QWidget>
 
+#include "ui/art/hint_art.h"
 #include "ui/windows/main_layout.h"
 
 class QLabel;
 
 namespace gorbix {
 
-// Which way the tiles will slide, or a send.
-enum class HintMark { SlideUp, SlideDown, SlideLeft, SlideRight, Send };
+using art::HintMark;
 
-// Light enough to stand out on green, red and blue tiles, with a dark edge
-// that keeps it apart from the pale parts of the track.
-inline QColor hintLight() { return {255, 224, 32}; }
-inline QColor hintDark() { return {24, 24, 24}; }
-
-// The frame and the arrow or marker on one tile. Clicks go through it to
-// the tiles and the Thing below.
+// The mark on one tile. Clicks go through it to the tiles and the Thing below.
 class HintTileMark : public QWidget {
   Q_OBJECT
 
  public:
   explicit HintTileMark(QWidget* parent);
-  // Covers `tile` and a little round it; `scale` is the window's zoom.
-  void place(const QRect& tile, HintMark mark, qreal scale);
+  // Covers `tile` and the mark's edge round it.
+  void place(const QRect& tile, HintMark mark);
   HintMark mark() const { return mark_; }
   // The tile's rectangle in this widget's own coordinates.
-  QRect tileArea() const;
+  QRect tileArea() const { return tile_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   HintMark mark_ = HintMark::Send;
-  qreal scale_ = 1.0;
+  QRect tile_;
 };
 
 class HintMarks {

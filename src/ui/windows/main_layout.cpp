@@ -7,10 +7,13 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QtConcurrent/QtConcurrentRun>
+#include <QFutureWatcher>
 
 #include <algorithm>
 #include <cmath>
 
+#include "ui/art/background_art.h"
 #include "ui/windows/board_accessible.h"
 #include "ui/windows/board_surface.h"
 #include "ui/windows/window_look.h"
@@ -75,12 +78,14 @@ Backdrop::Backdrop(QWidget* parent) : QWidget(parent) {}
 void Backdrop::setPicture(const QPixmap& picture) {
   picture_ = picture;
   scaled_ = QPixmap();
+  making_ = QSize();
   update();
 }
 
 void Backdrop::setZoom(const Zoom& zoom) {
   zoom_ = zoom;
   scaled_ = QPixmap();
+  making_ = QSize();
   setFixedSize(zoom.at(QSize(kClientWidth, kClientHeight)));
   update();
 }
@@ -93,14 +98,32 @@ void Backdrop::paintEvent(QPaintEvent* /*event*/) {
     painter.drawPixmap(0, 0, picture_);
     return;
   }
-  // Scaled once per zoom and density, to the device pixels it will cover.
+  // Made once per zoom and density, for the device pixels it will cover.
   const qreal ratio = devicePixelRatioF();
-  if (scaled_.isNull() || scaled_.devicePixelRatio() != ratio) {
-    const QSize size = zoom_.at(picture_.deviceIndependentSize().toSize());
-    scaled_ = picture_.scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    scaled_.setDevicePixelRatio(ratio);
+  const QSize size = zoom_.at(picture_.deviceIndependentSize().toSize());
+  if (!scaled_.isNull() && scaled_.devicePixelRatio() == ratio) {
+    painter.drawPixmap(0, 0, scaled_);
+    return;
   }
-  painter.drawPixmap(0, 0, scaled_);
+  makeZoomed(size * ratio, ratio);
+  painter.drawPixmap(QRect(QPoint(), size), picture_);
+}
+
+void Backdrop::makeZoomed(QSize deviceSize, qreal ratio) {
+  if (making_ == deviceSize) return;
+  making_ = deviceSize;
+  // A copy of the picture goes with the work; the result comes back here
+  // on the UI thread and is dropped if the zoom changed meanwhile.
+  auto* made = new QFutureWatcher<QImage>(this);
+  connect(made, &QFutureWatcher<QImage>::finished, this, [this, made, deviceSize, ratio] {
+    made->deleteLater();
+    if (making_ != deviceSize) return;
+    QImage image = made->result();
+    image.setDevicePixelRatio(ratio);
+    scaled_ = QPixmap::fromImage(image);
+    update();
+  });
+  made->setFuture(QtConcurrent::run([picture = picture_.toImage(), deviceSize] { return art::zoomedBackground(picture, deviceSize); }));
 }
 
 namespace {

@@ -82,7 +82,9 @@ class ClickImage : public QLabel {
 
 // The client area: the background picture from the top-left corner, on
 // the button-face colour wherever the picture does not reach. At the
-// designed size the picture is drawn as it is; zoomed, smoothly scaled.
+// designed size the picture is drawn as it is. Zoomed, it is made again at
+// the size off the UI thread (see art::zoomedBackground), and stretched
+// roughly for the moment that takes.
 class Backdrop : public QWidget {
   Q_OBJECT
 
@@ -96,9 +98,13 @@ class Backdrop : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  // Makes picture_ at the zoom for the density, unless that is under way.
+  void makeZoomed(QSize deviceSize, qreal ratio);
+
   QPixmap picture_;
   Zoom zoom_;
   QPixmap scaled_;  // picture_ at zoom_, for the density it was made at
+  QSize making_;    // the device size being made; a result of another is stale
 };
 
 struct MainControls {
