@@ -112,4 +112,8 @@ void SaveColourSafe(Settings& ini, const std::string& IniFile, bool on);
 // A percent outside kZoomPercents is stored as 100.
 void SaveZoom(Settings& ini, const std::string& IniFile, int percent);
 
+// The Statistics window's place, in a section of its own beside the View's.
+inline constexpr std::string_view kStatisticsSection = "Statistics";
+inline constexpr std::string_view kStatisticsWindowName = "frmStatistics";
+
 }  // namespace gorbix
