@@ -12,7 +12,6 @@
 #include <QWindow>
 
 #include "app/board_number_command.h"
-#include "solver/replay.h"
 #include "support/app_folder.h"
 #include "support/error_trap.h"
 #include "support/text.h"
@@ -93,6 +92,8 @@ frmMain::frmMain(ErrorTrap& trap, std::unique_ptr<RandomSource> random, SoundBac
   connect(menus_.mnuSndFX, &QAction::triggered, this, &frmMain::mnuSndFX_Click);
   connect(menus_.mnuResetScores, &QAction::triggered, this, &frmMain::mnuResetScores_Click);
   connect(menus_.boardNumberItem, &QAction::triggered, this, &frmMain::showBoardNumber);
+  connect(menus_.statisticsItem, &QAction::triggered, this, &frmMain::showStatistics);
+  connect(&hint_, &HintController::hintShown, &recorder_, &LevelRecorder::hinted);
   connect(menus_.colourSafeItem, &QAction::triggered, this, &frmMain::toggleColourSafe);
   for (std::size_t i = 0; i < menus_.zoomItems.size() && i < kZoomPercents.size(); ++i) {
     const int percent = kZoomPercents[i];
@@ -105,6 +106,7 @@ frmMain::frmMain(ErrorTrap& trap, std::unique_ptr<RandomSource> random, SoundBac
   connect(menus_.zoomMenu, &QMenu::aboutToShow, this, &frmMain::updateZoomChoices);
   connect(menus_.mnuTutorial, &QAction::triggered, this, &frmMain::mnuTutorial_Click);
   connect(menus_.mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+  bestLines_.giveWayTo(hint_, *menus_.hintItem);  // first: it steps back before the hint's search starts
   connect(menus_.hintItem, &QAction::triggered, &hint_, &HintController::press);
   // Every other command takes the hint away, the ones in submenus too.
   connect(menuBar(), &QMenuBar::triggered, this, [this](QAction* item) {
@@ -150,6 +152,8 @@ void frmMain::Form_Unload() {
   // Saved before anything the platform may take its time over, so a sound
   // system that never lets go cannot cost the player the run.
   saveGame(game_.CurrentLevel(), game_.BestScore());
+  recorder_.leave();
+  recorder_.flush();
   bestLines_.cancel();
   sndFX_.closeAll();
 }
@@ -213,7 +217,7 @@ void frmMain::allScoresReset() {
 }
 
 void frmMain::boardDealt(std::int16_t level, std::int32_t boardNumber) {
-  bestLines_.dealt(level, boardNumber, solver::positionOf(game_));
+  recorder_.dealt(level, boardNumber);
 }
 
 void frmMain::soundSwitchChanged(bool on) {
@@ -247,11 +251,13 @@ void frmMain::showBestScores(const BestScores& best) {
 
 void frmMain::imgTile_MouseUp(int index, Qt::MouseButton button) {
   hint_.hide();
+  recorder_.clicking(game_, index, toMouseButton(button));
   game_.imgTile_MouseUp(index, toMouseButton(button));
 }
 
 void frmMain::imgThing_MouseUp(Qt::MouseButton button) {
   hint_.hide();
+  recorder_.clicking(game_, CellToIndex(game_.ThingCol(), game_.ThingRow()), toMouseButton(button));
   game_.imgThing_MouseUp(toMouseButton(button));
 }
 
@@ -281,11 +287,13 @@ void frmMain::moveCursorTo(int index) { ui_.board->moveCursorTo(index); }
 
 void frmMain::scoreChanged(std::int16_t score) {
   ui_.lblScore->setText(qs(IntStr(score)));
+  recorder_.scoreShown(score);
   accessibility::valueChanged(ui_.lblScore);
 }
 
 void frmMain::levelChanged(std::int16_t level) {
   hint_.hide();
+  recorder_.leave();  // the level before is left: its score is still the last one shown
   ui_.lblDifficulty->setText(qs(IntStr(level)));
   accessibility::valueChanged(ui_.lblDifficulty);
 }
@@ -327,6 +335,7 @@ void frmMain::runModal(QDialog& dialog) { dialog.exec(); }
 void frmMain::endProgram() { QCoreApplication::exit(0); }
 
 EndChoice frmMain::showEndOfLevel(const EndOfLevelSummary& summary) {
+  recorder_.ended();
   frmEOGame dialog(summary, this);
   runModal(dialog);
   return dialog.choice();

@@ -14,7 +14,9 @@
 
 #include "app/best_lines.h"
 #include "app/hint.h"
+#include "app/level_recorder.h"
 #include "app/sound_fx.h"
+#include "app/statistics_command.h"
 #include "app/stored_settings.h"
 #include "game/game.h"
 #include "ui/art/tile_art.h"
@@ -91,6 +93,10 @@ class frmMain : public QMainWindow, public GameView, public GameHost {
   void lstScores_DblClick();
   void showBoardNumber();
   BestLines& bestLines() { return bestLines_; }
+  // The record of levels played, and the window that shows it.
+  LevelRecorder& recorder() { return recorder_; }
+  StatisticsCommand& statistics() { return statistics_; }
+  void showStatistics() { statistics_.show(settings_); }
 
   // Puts the keyboard cursor on a tile image's cell (0..47) and shows it,
   // so that Space and Enter act there: the way to point the player at a tile.
@@ -127,7 +133,7 @@ class frmMain : public QMainWindow, public GameView, public GameHost {
   virtual void zoomChanged(int percent);
   // The area the window must fit in at every zoom.
   virtual QRect screenArea() const;
-  // What the background search of each board dealt may spend.
+  // What the search of each board's best line may spend.
   virtual solver::Budget bestLineBudget() const { return BestLines::oneSecond(); }
 
  private:
@@ -156,6 +162,8 @@ class frmMain : public QMainWindow, public GameView, public GameHost {
   QTimer tmrMoveThing_;
   SoundEffects sndFX_;
   BestLines bestLines_{[this] { return bestLineBudget(); }};
+  LevelRecorder recorder_{bestLines_};
+  StatisticsCommand statistics_{recorder_, *this, [this](QDialog& dialog) { runModal(dialog); }};
   std::string AppFolder_;
   art::TileLook look_ = art::TileLook::Designed;
   Zoom zoom_;

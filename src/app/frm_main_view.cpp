@@ -49,6 +49,7 @@ void frmMain::setZoom(int percent) {
   redrawPictures();
   if (isVisible()) move(keepOnScreen(corner, frameGeometry().size(), screenArea()));
   updateZoomChoices();
+  statistics_.setLook(zoom_, ColourSafe());
 }
 
 void frmMain::updateZoomChoices() {
@@ -63,6 +64,7 @@ void frmMain::toggleColourSafe() {
   look_ = on ? art::TileLook::ColourSafe : art::TileLook::Designed;
   menus_.colourSafeItem->setChecked(on);
   redrawPictures();
+  statistics_.setLook(zoom_, ColourSafe());
   colourSafeChanged(on);
 }
 

@@ -181,6 +181,7 @@ MainMenus buildMainMenus(QMenuBar* bar, std::span<const int> zoomPercents) {
   m.separatorBeforeHint = m.mnuGame->addSeparator();
   m.boardNumberItem = addItem(m.mnuGame, "&Board Number…", QKeySequence(Qt::CTRL | Qt::Key_B));
   m.hintItem = addItem(m.mnuGame, "&Hint", QKeySequence(Qt::Key_H));
+  m.statisticsItem = addItem(m.mnuGame, "S&tatistics…", QKeySequence(Qt::CTRL | Qt::Key_T));
 
   m.viewMenu = bar->addMenu(QStringLiteral("&View"));
   m.colourSafeItem = addItem(m.viewMenu, "&Colour-Safe Tiles");

@@ -128,11 +128,11 @@ struct MainMenus {
   QAction* mnuJump = nullptr;
   QAction* mnuSndFX = nullptr;
   QAction* mnuResetScores = nullptr;
-  // The Game menu's last group, after this separator; more commands of
-  // the group go in before hintItem.
+  // The Game menu's last group, after this separator.
   QAction* separatorBeforeHint = nullptr;
   QAction* boardNumberItem = nullptr;
   QAction* hintItem = nullptr;
+  QAction* statisticsItem = nullptr;
   QMenu* viewMenu = nullptr;
   QAction* colourSafeItem = nullptr;
   QMenu* zoomMenu = nullptr;
