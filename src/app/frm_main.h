@@ -96,7 +96,10 @@ class frmMain : public QMainWindow, public GameView, public GameHost {
   // The record of levels played, and the window that shows it.
   LevelRecorder& recorder() { return recorder_; }
   StatisticsCommand& statistics() { return statistics_; }
-  void showStatistics() { statistics_.show(settings_); }
+  void showStatistics() {
+    statistics_.setLook(zoom_, ColourSafe());
+    statistics_.show(settings_);
+  }
 
   // Puts the keyboard cursor on a tile image's cell (0..47) and shows it,
   // so that Space and Enter act there: the way to point the player at a tile.

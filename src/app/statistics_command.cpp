@@ -2,6 +2,7 @@
 
 #include <QFutureWatcher>
 #include <QMessageBox>
+#include <QScreen>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include "app/level_recorder.h"
@@ -54,7 +55,11 @@ void StatisticsCommand::show(StoredSettings* settings) {
 void StatisticsCommand::setLook(const Zoom& zoom, bool colourSafe) {
   zoom_ = zoom;
   colourSafe_ = colourSafe;
-  if (window_) window_->setLook(zoom, colourSafe);
+  if (!window_) return;
+  window_->setLook(zoom, colourSafe);
+  if (const QScreen* screen = window_->screen(); screen != nullptr && window_->isVisible()) {
+    window_->move(keepOnScreen(window_->pos(), window_->frameGeometry().size(), screen->availableGeometry()));
+  }
 }
 
 // Off the UI thread: a record of years of play must not hold the window up.

@@ -20,8 +20,8 @@ namespace gorbix {
 namespace {
 
 constexpr int kWidth = 600;
-constexpr int kHeight = 520;
-constexpr int kTableHeight = 170;
+constexpr int kHeight = 480;  // at 200 % it still fits a screen 1024 high
+constexpr int kTableHeight = 150;
 
 const QStringList& columns() {
   static const QStringList names = {QStringLiteral("Level"),      QStringLiteral("Played"),
@@ -67,6 +67,7 @@ StatisticsWindow::StatisticsWindow(QWidget* owner) : QDialog(owner) {
   table->setHorizontalHeaderLabels(columns());
   table->setAccessibleName(QStringLiteral("Levels played"));
   table->verticalHeader()->hide();
+  table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->setSelectionBehavior(QAbstractItemView::SelectRows);
   table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -106,6 +107,7 @@ void StatisticsWindow::setLook(const Zoom& zoom, bool colourSafe) {
   const QFont regular = look::dialogFont(8.25 * zoom.factor(), false);
   table->setFont(regular);
   table->horizontalHeader()->setFont(regular);
+  table->verticalHeader()->setDefaultSectionSize(QFontMetrics(regular).height() + zoom.at(4));
   noteLabel->setFont(regular);
   chart->setLook(zoom, colourSafe);
   table->setFixedHeight(zoom.at(kTableHeight));
