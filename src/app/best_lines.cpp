@@ -1,6 +1,13 @@
 #include "app/best_lines.h"
 
+#include <algorithm>
 #include <chrono>
+
+#include <QAction>
+
+#include "app/hint.h"
+#include "game/board_number.h"
+#include "solver/replay.h"
 
 namespace gorbix {
 
@@ -8,25 +15,32 @@ namespace {
 
 // Enough for the boards of a long evening; the oldest make room.
 constexpr std::size_t kKept = 256;
+constexpr std::chrono::milliseconds kRetry{500};
 
 }  // namespace
 
 solver::Budget BestLines::oneSecond() { return solver::Budget::ofTime(std::chrono::seconds(1)); }
 
 BestLines::BestLines(BudgetSource budget, QObject* parent) : QObject(parent), budget_(std::move(budget)) {
-  connect(&worker_, &SearchWorker::found, this,
-          [this](const solver::Position&, const solver::Line& line) { keep(searched_, line.score); });
+  retry_.setSingleShot(true);
+  retry_.setInterval(kRetry);
+  connect(&retry_, &QTimer::timeout, this, [this] {
+    if (!worker_.running()) startNext();
+  });
+  connect(&worker_, &SearchWorker::found, this, [this](const solver::Position&, const solver::Line& line) {
+    keep(searched_, line.score);
+    // Whoever heard of the line may have wanted another board meanwhile.
+    if (!worker_.running()) startNext();
+  });
 }
 
-void BestLines::dealt(std::int16_t level, std::int32_t boardNumber, const solver::Position& start) {
+void BestLines::want(std::int16_t level, std::int32_t boardNumber) {
   const Key key{level, boardNumber};
-  if (known_.count(key) != 0) {
-    worker_.cancel();
-    return;
-  }
-  if (worker_.running() && searched_ == key) return;
-  searched_ = key;
-  worker_.start(start, budget_());
+  if (level < 1 || level > kLevels || !IsBoardNumber(boardNumber)) return;
+  if (known_.count(key) != 0 || (worker_.running() && searched_ == key)) return;
+  std::erase(waiting_, key);
+  waiting_.push_back(key);
+  if (!worker_.running()) startNext();
 }
 
 std::optional<int> BestLines::points(std::int16_t level, std::int32_t boardNumber) const {
@@ -35,7 +49,37 @@ std::optional<int> BestLines::points(std::int16_t level, std::int32_t boardNumbe
   return it->second;
 }
 
-void BestLines::cancel() { worker_.cancel(); }
+void BestLines::cancel() {
+  waiting_.clear();
+  retry_.stop();
+  worker_.cancel();
+}
+
+void BestLines::giveWayTo(const HintController& hint, QAction& hintItem) {
+  hint_ = &hint;
+  // Only a press that starts a search: one that makes the shown move does not.
+  connect(&hintItem, &QAction::triggered, this, [this] {
+    if (hint_->state() == HintController::State::None) stepBack();
+  });
+}
+
+void BestLines::stepBack() {
+  if (!worker_.running()) return;
+  worker_.cancel();
+  waiting_.push_back(searched_);
+  retry_.start();
+}
+
+void BestLines::startNext() {
+  if (waiting_.empty()) return;
+  if (hint_ != nullptr && hint_->state() == HintController::State::Searching) {
+    retry_.start();
+    return;
+  }
+  searched_ = waiting_.back();
+  waiting_.pop_back();
+  worker_.start(solver::dealtPosition(searched_.first, searched_.second), budget_());
+}
 
 void BestLines::keep(const Key& key, int points) {
   if (known_.emplace(key, points).second) order_.push_back(key);

@@ -10,6 +10,7 @@ void runBoardNumberCommand(Game& game, BestLines& bestLines, QWidget* owner,
                            const std::function<void(QDialog&)>& runModal) {
   const std::int16_t level = game.CurrentLevel();
   const std::int32_t board = game.boardNumber();
+  bestLines.want(level, board);
   BoardNumberWindow window(level, board, bestLines.points(level, board), owner);
   const QMetaObject::Connection live = QObject::connect(
       &bestLines, &BestLines::found, &window, [&window, level, board](std::int16_t l, std::int32_t b, int points) {

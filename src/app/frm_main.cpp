@@ -12,7 +12,6 @@
 #include <QWindow>
 
 #include "app/board_number_command.h"
-#include "solver/replay.h"
 #include "support/app_folder.h"
 #include "support/error_trap.h"
 #include "support/text.h"
@@ -95,6 +94,7 @@ frmMain::frmMain(ErrorTrap& trap, std::unique_ptr<RandomSource> random, SoundBac
   connect(menus_.mnuSndFX, &QAction::triggered, this, &frmMain::mnuSndFX_Click);
   connect(menus_.mnuResetScores, &QAction::triggered, this, &frmMain::mnuResetScores_Click);
   connect(menus_.boardNumberItem, &QAction::triggered, this, &frmMain::showBoardNumber);
+  connect(menus_.statisticsItem, &QAction::triggered, this, &frmMain::showStatistics);
   connect(menus_.colourSafeItem, &QAction::triggered, this, &frmMain::toggleColourSafe);
   for (std::size_t i = 0; i < menus_.zoomItems.size() && i < kZoomPercents.size(); ++i) {
     const int percent = kZoomPercents[i];
@@ -107,6 +107,7 @@ frmMain::frmMain(ErrorTrap& trap, std::unique_ptr<RandomSource> random, SoundBac
   connect(menus_.zoomMenu, &QMenu::aboutToShow, this, &frmMain::updateZoomChoices);
   connect(menus_.mnuTutorial, &QAction::triggered, this, &frmMain::mnuTutorial_Click);
   connect(menus_.mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+  bestLines_.giveWayTo(hint_, *menus_.hintItem);  // first: it steps back before the hint's search starts
   connect(menus_.hintItem, &QAction::triggered, &hint_, &HintController::press);
   // Every other command takes the hint away, the ones in submenus too.
   connect(menuBar(), &QMenuBar::triggered, this, [this](QAction* item) {
@@ -141,7 +142,12 @@ void frmMain::Form_Load() {
   std::int16_t level = loadLastLevel();
   // A damaged stored level must not stop the game from starting.
   if (level < 1 || level > kLevels) level = 1;
-  if (!undo_.resume(settings_, level)) game_.StartLevel(level);
+  if (!undo_.resume(settings_, level)) {
+    game_.StartLevel(level);
+  } else {
+    // The record goes on counting the board taken up; only its seconds start again.
+    for (const PlayEvent& event : game_.history().events()) recorder_.played(event);
+  }
 }
 
 void frmMain::Form_Unload() {
@@ -153,6 +159,9 @@ void frmMain::Form_Unload() {
   // system that never lets go cannot cost the player the run.
   saveGame(game_.CurrentLevel(), game_.BestScore());
   undo_.shutDown();
+  // A board kept for the next run is not left: its level goes on there.
+  if (!undo_.keeping()) recorder_.leave();
+  recorder_.flush();
   bestLines_.cancel();
   sndFX_.closeAll();
 }
@@ -216,7 +225,7 @@ void frmMain::allScoresReset() {
 }
 
 void frmMain::boardDealt(std::int16_t level, std::int32_t boardNumber) {
-  bestLines_.dealt(level, boardNumber, solver::positionOf(game_));
+  recorder_.dealt(level, boardNumber);
   undo_.boardDealt();
 }
 
@@ -286,11 +295,13 @@ void frmMain::moveCursorTo(int index) { ui_.board->moveCursorTo(index); }
 
 void frmMain::scoreChanged(std::int16_t score) {
   ui_.lblScore->setText(qs(IntStr(score)));
+  recorder_.scoreShown(score);
   accessibility::valueChanged(ui_.lblScore);
 }
 
 void frmMain::levelChanged(std::int16_t level) {
   hint_.hide();
+  recorder_.leave();  // the level before is left: its score is still the last one shown
   ui_.lblDifficulty->setText(qs(IntStr(level)));
   accessibility::valueChanged(ui_.lblDifficulty);
 }
@@ -337,6 +348,7 @@ void frmMain::endProgram() { QCoreApplication::exit(0); }
 
 EndChoice frmMain::showEndOfLevel(const EndOfLevelSummary& summary) {
   narrator_.levelEnded(summary);
+  recorder_.ended();
   frmEOGame dialog(summary, this);
   runModal(dialog);
   return dialog.choice();

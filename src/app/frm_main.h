@@ -14,8 +14,10 @@
 
 #include "app/best_lines.h"
 #include "app/hint.h"
+#include "app/level_recorder.h"
 #include "app/play_narrator.h"
 #include "app/sound_fx.h"
+#include "app/statistics_command.h"
 #include "app/stored_settings.h"
 #include "app/undo_command.h"
 #include "game/game.h"
@@ -85,7 +87,10 @@ class frmMain : public QMainWindow, public GameView, public GameHost {
   void newBestScore(std::int16_t level) override;
   void allScoresReset() override;
   void boardDealt(std::int16_t level, std::int32_t boardNumber) override;
-  void playRecorded(const PlayEvent& event) override { undo_.played(event); }
+  void playRecorded(const PlayEvent& event) override {
+    recorder_.played(event);
+    undo_.played(event);
+  }
 
   // Menu commands and the score list.
   void mnuExit_Click();
@@ -98,6 +103,13 @@ class frmMain : public QMainWindow, public GameView, public GameHost {
   void lstScores_DblClick();
   void showBoardNumber();
   BestLines& bestLines() { return bestLines_; }
+  // The record of levels played, and the window that shows it.
+  LevelRecorder& recorder() { return recorder_; }
+  StatisticsCommand& statistics() { return statistics_; }
+  void showStatistics() {
+    statistics_.setLook(zoom_, ColourSafe());
+    statistics_.show(settings_);
+  }
 
   // Puts the keyboard cursor on a tile image's cell (0..47) and shows it,
   // so that Space and Enter act there: the way to point the player at a tile.
@@ -134,7 +146,7 @@ class frmMain : public QMainWindow, public GameView, public GameHost {
   virtual void zoomChanged(int percent);
   // The area the window must fit in at every zoom.
   virtual QRect screenArea() const;
-  // What the background search of each board dealt may spend.
+  // What the search of each board's best line may spend.
   virtual solver::Budget bestLineBudget() const { return BestLines::oneSecond(); }
 
  private:
@@ -163,6 +175,8 @@ class frmMain : public QMainWindow, public GameView, public GameHost {
   QTimer tmrMoveThing_;
   SoundEffects sndFX_;
   BestLines bestLines_{[this] { return bestLineBudget(); }};
+  LevelRecorder recorder_{bestLines_};
+  StatisticsCommand statistics_{recorder_, *this, [this](QDialog& dialog) { runModal(dialog); }};
   std::string AppFolder_;
   art::TileLook look_ = art::TileLook::Designed;
   Zoom zoom_;

@@ -63,6 +63,7 @@ void frmMain::setZoom(int percent) {
   redrawPictures();
   if (isVisible()) move(keepOnScreen(corner, frameGeometry().size(), screenArea()));
   updateZoomChoices();
+  statistics_.setLook(zoom_, ColourSafe());
 }
 
 void frmMain::updateZoomChoices() {
@@ -77,6 +78,7 @@ void frmMain::toggleColourSafe() {
   look_ = on ? art::TileLook::ColourSafe : art::TileLook::Designed;
   menus_.colourSafeItem->setChecked(on);
   redrawPictures();
+  statistics_.setLook(zoom_, ColourSafe());
   colourSafeChanged(on);
 }
 

@@ -6,6 +6,7 @@
 #include "app/signal_exit.h"
 #include "app/stored_settings.h"
 #include "i18n/translations.h"
+#include "support/memory_return.h"
 #include "support/standard_descriptors.h"
 #include "ui/art/tile_art.h"
 
@@ -17,6 +18,7 @@ namespace {
 // first: a closed standard error would hand its number to the signal socket,
 // and the first warning would end the game.
 void prepareProcess() {
+  gorbix::returnFreedMemoryEagerly();
   gorbix::openClosedStandardDescriptors();
   gorbix::SignalExit::catchSignals();
 }
@@ -35,6 +37,7 @@ int main(int argc, char* argv[]) {
   gorbix::StoredSettings settings(trap, messages);
   gorbix::frmMain window(trap);
   window.useSettings(&settings);
+  window.recorder().setPath(gorbix::playerDataFolder() + "history");
   messages.setOwner(&window);
   window.Form_Load();
   window.show();

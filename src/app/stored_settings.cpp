@@ -74,6 +74,18 @@ std::string StoredSettings::keptBoardPath() const {
   return folder + std::string(kKeptBoardName);
 }
 
+bool StoredSettings::LoadFormPosn(QWidget& window, std::string_view section, std::string_view name) {
+  if (ini_.GetIniStr(section, name, "", IniFile_).empty()) return false;
+  const FormPosition at =
+      gorbix::LoadFormPosn(ini_, IniFile_, geometryOf(window, name), availableScreens(), section);
+  window.move(at.left, at.top);
+  return true;
+}
+
+void StoredSettings::SaveFormPosn(const QWidget& window, std::string_view section, std::string_view name) {
+  gorbix::SaveFormPosn(ini_, IniFile_, geometryOf(window, name), section);
+}
+
 std::string playerDataFolder() {
   const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
   return (data + QStringLiteral("/gorbix/")).toStdString();

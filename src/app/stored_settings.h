@@ -30,6 +30,10 @@ class StoredSettings {
   void LoadFormPosn(QWidget& window, std::string_view name);
   // Stores the window's placement unless it is minimised or maximised.
   void SaveFormPosn(const QWidget& window, std::string_view name);
+  // The same for a window that keeps its entry in a section of its own;
+  // without an entry the window stays where it is, and false says so.
+  bool LoadFormPosn(QWidget& window, std::string_view section, std::string_view name);
+  void SaveFormPosn(const QWidget& window, std::string_view section, std::string_view name);
 
   GameSettings loadGame() { return store_->load(); }
   void saveSounds(bool on) { SaveSounds(ini_, IniFile_, on); }

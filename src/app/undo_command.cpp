@@ -49,6 +49,10 @@ bool UndoCommands::resume(StoredSettings* settings, std::int16_t lastLevel) {
   return false;
 }
 
+bool UndoCommands::keeping() const {
+  return file_ && keepBoardItem_->isChecked() && !game_.levelEnded();
+}
+
 void UndoCommands::played(const PlayEvent& event) {
   if (event.kind == PlayKind::Undo) emit undone();
   if (event.kind == PlayKind::Redo) emit redone();

@@ -30,6 +30,8 @@ class UndoCommands : public QObject {
   bool resume(StoredSettings* settings, std::int16_t lastLevel);
   // Shut-down: the board is kept as it stands.
   void shutDown() { store(); }
+  // An unfinished board is being kept for the next run.
+  bool keeping() const;
 
   // What the game reports, passed on by the main window.
   void played(const PlayEvent& event);

@@ -169,6 +169,35 @@ void applyOwner(int fd, const FileAttributes& attributes) {
   }
 }
 
+// The folder of the file a write really goes to, open and locked (or not,
+// when another copy holds the lock too long), and the file's name in it.
+struct LockedFolder {
+  Descriptor folder;
+  std::string name;
+  bool locked = false;
+};
+
+std::error_code lockTargetFolder(const std::string& path, LockedFolder& out) {
+  if (path.empty() || path.back() == '/') return errorOf(std::errc::invalid_argument);
+  std::string target;
+  if (const auto error = resolveTarget(path, target)) return error;
+  out.name = nameOf(target);
+  if (const auto error = openFolder(folderOf(target), out.folder)) return error;
+  out.locked = lockFolder(out.folder.get());
+  return {};
+}
+
+// Opens the file for writing (and reading its last byte) as an ordinary
+// file only: never blocks on a named pipe, and refuses a device or a folder
+// in its place.
+std::error_code openRegularForWriting(const LockedFolder& at, int flags, Descriptor& file, struct stat& info) {
+  file.reset(::openat(at.folder.get(), at.name.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC | flags, newFileMode()));
+  if (!file.valid()) return lastError();
+  if (::fstat(file.get(), &info) != 0) return lastError();
+  if (!S_ISREG(info.st_mode)) return errorOf(std::errc::invalid_argument);
+  return {};
+}
+
 }  // namespace
 
 PosixFileSystem::PosixFileSystem(FaultHook faultHook) : faultHook_(std::move(faultHook)) {}
@@ -179,13 +208,11 @@ FileRead PosixFileSystem::read(const std::string& path, std::size_t limit) {
 }
 
 std::error_code PosixFileSystem::update(const std::string& path, const FileEdit& edit) {
-  if (path.empty() || path.back() == '/') return errorOf(std::errc::invalid_argument);
-  std::string target;
-  if (const auto error = resolveTarget(path, target)) return error;
-  const std::string name = nameOf(target);
-  Descriptor folder;
-  if (const auto error = openFolder(folderOf(target), folder)) return error;
-  const bool locked = lockFolder(folder.get());
+  LockedFolder at;
+  if (const auto error = lockTargetFolder(path, at)) return error;
+  const Descriptor& folder = at.folder;
+  const std::string& name = at.name;
+  const bool locked = at.locked;
   if (const auto error = fault(WriteStep::kLocked)) return error;
   if (locked) removeStaleTemps(folder.get(), name);
 
@@ -250,6 +277,40 @@ std::error_code PosixFileSystem::update(const std::string& path, const FileEdit&
   // Make the rename itself durable; the new file is in place either way.
   ::fsync(folder.get());
   return {};
+}
+
+std::error_code PosixFileSystem::append(const std::string& path, std::string_view header, std::string_view text) {
+  LockedFolder at;
+  if (const auto error = lockTargetFolder(path, at)) return error;
+  if (const auto error = fault(WriteStep::kLocked)) return error;
+  Descriptor file;
+  struct stat info {};
+  if (const auto error = openRegularForWriting(at, O_APPEND | O_CREAT, file, info)) return error;
+  std::string bytes;
+  if (info.st_size == 0) {
+    applyOwner(file.get(), attributesFor(at.folder.get(), nullptr));
+    bytes = header;
+  } else {
+    char last = '\n';
+    if (::pread(file.get(), &last, 1, info.st_size - 1) != 1) return lastError();
+    if (last != '\n') bytes = "\n";
+  }
+  bytes += text;
+  if (!writeAll(file.get(), bytes)) return lastError();
+  if (const auto error = fault(WriteStep::kDataWritten)) return error;
+  return file.close() ? std::error_code() : lastError();
+}
+
+std::error_code PosixFileSystem::clear(const std::string& path, std::string_view header) {
+  LockedFolder at;
+  if (const auto error = lockTargetFolder(path, at)) return error;
+  Descriptor file;
+  struct stat info {};
+  if (const auto error = openRegularForWriting(at, 0, file, info)) {
+    return error == errorOf(std::errc::no_such_file_or_directory) ? std::error_code() : error;
+  }
+  if (::ftruncate(file.get(), 0) != 0 || !writeAll(file.get(), header)) return lastError();
+  return file.close() ? std::error_code() : lastError();
 }
 
 }  // namespace gorbix

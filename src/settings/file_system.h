@@ -60,6 +60,16 @@ class PosixFileSystem final : public FileSystem {
   FileRead read(const std::string& path, std::size_t limit) override;
   std::error_code update(const std::string& path, const FileEdit& edit) override;
 
+  // For a file that only grows, too large to be rewritten at each change:
+  // under the same folder lock as update, `text` goes to the end of the
+  // file in one write with O_APPEND, so two copies of the game never mix
+  // their lines. A new or empty file gets `header` first, and after a line
+  // that a crash cut short `text` starts on a line of its own.
+  std::error_code append(const std::string& path, std::string_view header, std::string_view text);
+  // Under the same lock, the file is cut back to `header` alone. A missing
+  // file stays missing.
+  std::error_code clear(const std::string& path, std::string_view header);
+
  private:
   std::error_code fault(WriteStep step) const { return faultHook_ ? faultHook_(step) : std::error_code(); }
   FaultHook faultHook_;

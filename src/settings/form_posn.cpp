@@ -11,8 +11,6 @@ namespace gorbix {
 
 namespace {
 
-constexpr std::string_view kPosnSize = "PosnSize";
-
 // Rounds to the nearest whole number, halves to even (the default mode).
 double roundEven(double v) { return std::nearbyint(v); }
 
@@ -77,8 +75,8 @@ StoredPosition ParseFormPosn(std::string entry) {
 }
 
 FormPosition LoadFormPosn(Settings& ini, const std::string& IniFile, const FormGeometry& window,
-                          const std::vector<ScreenRect>& screens) {
-  const std::string entry = ini.GetIniStr(kPosnSize, window.name, "", IniFile, false);
+                          const std::vector<ScreenRect>& screens, std::string_view section) {
+  const std::string entry = ini.GetIniStr(section, window.name, "", IniFile, false);
   if (entry.empty()) {
     if (screens.empty()) return {toPixels(window.left), toPixels(window.top)};
     return centred(screens.front(), window);
@@ -103,8 +101,8 @@ std::optional<std::string> FormPosnEntry(const FormGeometry& window) {
          " " + IntStr(toTwips(window.height));
 }
 
-void SaveFormPosn(Settings& ini, const std::string& IniFile, const FormGeometry& window) {
-  if (const auto entry = FormPosnEntry(window)) ini.PutIniStr(kPosnSize, window.name, *entry, IniFile);
+void SaveFormPosn(Settings& ini, const std::string& IniFile, const FormGeometry& window, std::string_view section) {
+  if (const auto entry = FormPosnEntry(window)) ini.PutIniStr(section, window.name, *entry, IniFile);
 }
 
 }  // namespace gorbix

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "settings/settings.h"
+#include "settings/settings_layout.h"
 
 namespace gorbix {
 
@@ -59,14 +60,17 @@ StoredPosition ParseFormPosn(std::string entry);
 // cannot strand it. Centring keeps the title bar below the screen's top
 // edge. With no screens known, the stored position (or else the current
 // one) stands.
+// section: where the entry is kept; the spec's windows keep theirs in
+// "PosnSize", windows added later each in a section of their own.
 FormPosition LoadFormPosn(Settings& ini, const std::string& IniFile, const FormGeometry& window,
-                          const std::vector<ScreenRect>& screens);
+                          const std::vector<ScreenRect>& screens, std::string_view section = kPosnSizeSection);
 
 // Stores "left top width height" in twips under "PosnSize", unless the
 // window is minimised or maximised: then its entry stays as it was. Values
 // beyond the 16-bit range are stored as its nearest end, so the entry always
 // reads back as numbers (and the reachability check in LoadFormPosn decides).
-void SaveFormPosn(Settings& ini, const std::string& IniFile, const FormGeometry& window);
+void SaveFormPosn(Settings& ini, const std::string& IniFile, const FormGeometry& window,
+                  std::string_view section = kPosnSizeSection);
 
 // The text SaveFormPosn stores, or nothing for a minimised or maximised window.
 std::optional<std::string> FormPosnEntry(const FormGeometry& window);

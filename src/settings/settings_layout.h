@@ -120,4 +120,8 @@ inline constexpr std::string_view kKeepBoardKey = "KeepBoard";
 bool LoadKeepBoard(Settings& ini, const std::string& IniFile);
 void SaveKeepBoard(Settings& ini, const std::string& IniFile, bool on);
 
+// The Statistics window's place, in a section of its own beside the View's.
+inline constexpr std::string_view kStatisticsSection = "Statistics";
+inline constexpr std::string_view kStatisticsWindowName = "frmStatistics";
+
 }  // namespace gorbix

@@ -9,13 +9,20 @@
 #include "solver/ferry.h"
 #include "solver/replay.h"
 #include "solver/rules.h"
+#include "support/memory_return.h"
 
 namespace gorbix::solver {
 
 namespace {
 
 constexpr int kFirstWidth = 8;
-constexpr int kMaxWidth = 1 << 15;
+// The search runs beside the game, whose memory it must not swell: a wider
+// beam's children alone would take tens of megabytes, and within the game's
+// budgets the search rarely gets this far.
+constexpr int kMaxWidth = 1 << 12;
+// 5 MB a table. A full table takes no more positions in: they count as new
+// each time they come, which costs the search time, never a wrong line.
+constexpr std::size_t kMaxSeenSlots = std::size_t{1} << 19;
 constexpr int kMaxDepth = 120;
 constexpr int kSlidePenalty = 5;
 
@@ -36,7 +43,7 @@ class SeenTable {
  public:
   explicit SeenTable(std::size_t expected) {
     std::size_t size = 1024;
-    while (size < expected * 2) size *= 2;
+    while (size < expected * 2 && size < kMaxSeenSlots) size *= 2;
     keys_.assign(size, 0);
     scores_.assign(size, 0);
   }
@@ -51,9 +58,10 @@ class SeenTable {
       scores_[i] = score;
       return true;
     }
+    if (used_ * 4 >= keys_.size() * 3) return true;  // full
     keys_[i] = key;
     scores_[i] = score;
-    if (++used_ * 2 > keys_.size()) grow();
+    if (++used_ * 2 > keys_.size() && keys_.size() < kMaxSeenSlots) grow();
     return true;
   }
 
@@ -351,6 +359,8 @@ Line solve(const Position& start, const Budget& budget, SolveStats* stats) {
   const ReplayResult replayed = replayThroughGame(start, line.clicks);
   assert(replayed.ended && replayed.score == line.score);
 #endif
+  // Both searches' tables are freed by now.
+  returnFreedMemory();
   return line;
 }
 

@@ -79,12 +79,16 @@ class HintTest : public testing::MainWindowTest {
   solver::Position here() { return solver::positionOf(game()); }
 };
 
-TEST_F(HintTest, TheLastItemOfItsGroupOfTheGameMenuAfterASeparator) {
+TEST_F(HintTest, InItsGroupOfTheGameMenuAfterASeparatorBeforeStatistics) {
   const MainMenus& m = window.menus();
   const QList<QAction*> items = m.mnuGame->actions();
-  ASSERT_EQ(items[items.indexOf(m.separatorBeforeUndo) - 1], m.hintItem);
+  const QList<QAction*> group{m.separatorBeforeHint, m.boardNumberItem, m.hintItem, m.statisticsItem,
+                              m.separatorBeforeUndo};
+  EXPECT_EQ(items.mid(items.indexOf(m.separatorBeforeHint), group.size()), group);
   EXPECT_EQ(m.hintItem->text(), "&Hint");
   EXPECT_EQ(m.hintItem->shortcut(), QKeySequence(Qt::Key_H));
+  EXPECT_EQ(m.statisticsItem->text(), QString::fromUtf8("S&tatistics\u2026"));
+  EXPECT_EQ(m.statisticsItem->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
   ASSERT_TRUE(m.separatorBeforeHint->isSeparator());
   EXPECT_GT(items.indexOf(m.separatorBeforeHint), items.indexOf(m.mnuResetScores));
 }

@@ -297,3 +297,76 @@ TEST_F(ScreenReader, HearsWhatEachMoveCameToAndTheFocusStaysOnTheBoard) {
 
 }  // namespace
 }  // namespace gorbix::e2e
+
+namespace gorbix::e2e {
+namespace {
+
+// The fields of the record's last line that says `what` (finished or left).
+std::vector<std::string> recorded(const fs::path& history, const std::string& what) {
+  std::vector<std::string> last;
+  std::stringstream lines(readFile(history));
+  for (std::string line; std::getline(lines, line);) {
+    std::vector<std::string> f;
+    std::stringstream words(line);
+    for (std::string word; words >> word;) f.push_back(word);
+    if (f.size() == 11 && f[4] == what) last = f;
+  }
+  return last;
+}
+
+TEST_F(ScreenReader, AFinishedLevelIsReadInTheStatisticsTable) {
+  const fs::path history = program.folder() / "data" / "gorbix" / "history";
+  // Hints alone play the level to its end: H shows a move, H again makes it.
+  for (int press = 0; press < 400; ++press) {
+    const auto end = x.xdotool({"search", "--onlyvisible", "--name", "^End of Level"});
+    if (end && !end->empty()) break;
+    keys({"h"});
+    std::this_thread::sleep_for(milliseconds(350));
+  }
+  keys({"alt+n"});  // Next Level
+  std::vector<std::string> line;
+  for (int i = 0; i < 100 && line.empty(); ++i) {
+    std::this_thread::sleep_for(milliseconds(200));
+    line = recorded(history, "finished");
+  }
+  ASSERT_EQ(line.size(), 11u) << readFile(history);
+  EXPECT_EQ(line[1], "1");
+  EXPECT_NE(line[10], "-") << "the board's best line was searched while the level's end was on show";
+
+  ASSERT_TRUE(x.xdotool({"windowfocus", "--sync", window}));
+  keys({"ctrl+t"});
+  std::vector<std::vector<std::string>> rows;
+  std::string chart;
+  for (int i = 0; i < 60 && rows.size() < 2; ++i) {
+    rows.clear();
+    const auto out = runCommand({"/usr/bin/python3", GORBIX_READ_ACCESSIBLE, "rows", "Statistics"}, bus.clientEnv(),
+                                milliseconds(20000));
+    std::stringstream text(out.value_or(""));
+    for (std::string l; std::getline(text, l);) {
+      const std::vector<std::string> f = fields(l);
+      if (!f.empty() && f[0] == "row") rows.emplace_back(f.begin() + 1, f.end());
+      if (f.size() == 2 && f[0] == "chart") chart = f[1];
+    }
+    if (rows.size() < 2) std::this_thread::sleep_for(milliseconds(500));
+  }
+  ASSERT_EQ(rows.size(), 2u) << "level 1 and the total";
+  // Level, played, finished, best, mean, % of best line, hints, undos, time.
+  const std::vector<std::string> expected = {"1", "1", "1", line[3], line[3], "", line[7], "0"};
+  ASSERT_GE(rows[0].size(), expected.size());
+  for (std::size_t c = 0; c < expected.size(); ++c) {
+    if (c != 5) {
+      EXPECT_EQ(rows[0][c], expected[c]) << "column " << c;
+    }
+  }
+  EXPECT_EQ(rows[1][0], "Total");
+  EXPECT_EQ(chart.rfind("Level 1: best " + line[3] + ", mean " + line[3] + ", best line " + line[10], 0), 0u) << chart;
+
+  program.signal(SIGTERM);
+  EXPECT_EQ(program.waitFor(kRunLimit), 0);
+  const std::vector<std::string> left = recorded(history, "left");
+  ASSERT_EQ(left.size(), 11u) << "the level in play at the end is recorded as left\n" << readFile(history);
+  EXPECT_EQ(left[1], "2");
+}
+
+}  // namespace
+}  // namespace gorbix::e2e

@@ -68,6 +68,7 @@ ProgramRunner::ProgramRunner() {
   env_ = {{"QT_QPA_PLATFORM", "offscreen"},
           {"HOME", folder_.string()},
           {"XDG_CONFIG_HOME", (folder_ / "config").string()},
+          {"XDG_DATA_HOME", (folder_ / "data").string()},
           {"XDG_RUNTIME_DIR", ""},
           {"DISPLAY", ""},
           {"WAYLAND_DISPLAY", ""},

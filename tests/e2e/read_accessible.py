@@ -13,7 +13,13 @@ Ends with status 2 when the game's window is not on the bus yet.
 With "listen SECONDS" it instead hears the events a screen reader follows
 for that long, after a line "ready":
 
-  event<TAB>type<TAB>source's name<TAB>detail<TAB>source's role"""
+  event<TAB>type<TAB>source's name<TAB>detail<TAB>source's role
+
+With "rows WINDOW" it reads the tables of the game's window titled WINDOW
+row by row, and the description of its chart:
+
+  row<TAB>first cell<TAB>second cell...
+  chart<TAB>description"""
 
 import sys
 
@@ -33,7 +39,7 @@ def find(accessible, role, depth=0):
     return found
 
 
-def game_window():
+def game_window(title="Gorbix!"):
     desktop = pyatspi.Registry.getDesktop(0)
     for i in range(desktop.childCount):
         app = desktop.getChildAtIndex(i)
@@ -41,9 +47,32 @@ def game_window():
             continue
         for j in range(app.childCount):
             window = app.getChildAtIndex(j)
-            if window is not None and window.name == "Gorbix!":
+            if window is not None and window.name == title:
                 return window
     return None
+
+
+def rows(title):
+    window = game_window(title)
+    if window is None:
+        return 2
+    for table in find(window, pyatspi.ROLE_TABLE):
+        grid = table.queryTable()
+        for r in range(grid.nRows):
+            cells = [grid.getAccessibleAt(r, c).name for c in range(grid.nColumns)]
+            print("row\t" + "\t".join(cells))
+    for widget in named(window, "Chart"):
+        print("chart\t" + widget.description)
+    return 0
+
+
+def named(accessible, name, depth=0):
+    if accessible is None or depth > 12:
+        return []
+    found = [accessible] if accessible.name == name else []
+    for i in range(accessible.childCount):
+        found += named(accessible.getChildAtIndex(i), name, depth + 1)
+    return found
 
 
 def on_event(event):
@@ -87,6 +116,8 @@ def listen(seconds):
 def main():
     if len(sys.argv) == 3 and sys.argv[1] == "listen":
         return listen(float(sys.argv[2]))
+    if len(sys.argv) == 3 and sys.argv[1] == "rows":
+        return rows(sys.argv[2])
     window = game_window()
     if window is None:
         return 2

@@ -204,6 +204,7 @@ MainMenus buildMainMenus(QMenuBar* bar, std::span<const int> zoomPercents) {
   m.separatorBeforeHint = m.mnuGame->addSeparator();
   m.boardNumberItem = addItem(m.mnuGame, "&Board Number…", QKeySequence(Qt::CTRL | Qt::Key_B));
   m.hintItem = addItem(m.mnuGame, "&Hint", QKeySequence(Qt::Key_H));
+  m.statisticsItem = addItem(m.mnuGame, "S&tatistics…", QKeySequence(Qt::CTRL | Qt::Key_T));
   m.separatorBeforeUndo = m.mnuGame->addSeparator();
   m.undoItem = addItem(m.mnuGame, "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z));
   m.redoItem = addItem(m.mnuGame, "Re&do");

@@ -134,11 +134,12 @@ struct MainMenus {
   QAction* mnuJump = nullptr;
   QAction* mnuSndFX = nullptr;
   QAction* mnuResetScores = nullptr;
-  // Board Number and Hint, after this separator; more commands of the
-  // group go in before separatorBeforeUndo.
+  // Board Number, Hint and Statistics, after this separator; more commands
+  // of the group go in before separatorBeforeUndo.
   QAction* separatorBeforeHint = nullptr;
   QAction* boardNumberItem = nullptr;
   QAction* hintItem = nullptr;
+  QAction* statisticsItem = nullptr;
   // Taking moves back, then keeping the board between runs, each group
   // after its separator.
   QAction* separatorBeforeUndo = nullptr;

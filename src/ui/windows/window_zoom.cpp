@@ -15,6 +15,7 @@ const char* const kZoomProperty = "gorbixZoom";
 const char* const kGeometryProperty = "gorbixDesignedGeometry";
 const char* const kFontProperty = "gorbixDesignedFont";
 const char* const kSizeProperty = "gorbixDesignedSize";
+const char* const kSelfZoomProperty = "gorbixZoomsItself";
 
 QFont zoomed(QFont font, const Zoom& zoom) {
   if (font.pointSizeF() > 0) {
@@ -38,9 +39,13 @@ void remember(QWidget& widget, const char* property, const QVariant& value) {
 void setOwnerZoom(QWidget& owner, const Zoom& zoom) {
   owner.setProperty(kZoomProperty, zoom.percent());
   for (QWidget* child : owner.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-    if (child->isWindow() && child->isVisible()) zoomWindow(*child, zoom);
+    if (child->isWindow() && child->isVisible() && !child->property(kSelfZoomProperty).toBool()) {
+      zoomWindow(*child, zoom);
+    }
   }
 }
+
+void zoomsItself(QWidget& window) { window.setProperty(kSelfZoomProperty, true); }
 
 Zoom ownerZoom(const QWidget* owner) {
   const QVariant percent = owner ? owner->window()->property(kZoomProperty) : QVariant();

@@ -12,6 +12,8 @@ namespace gorbix::look {
 // Records `zoom` on `owner` for the windows it will open, and zooms those of
 // its own windows that are open now.
 void setOwnerZoom(QWidget& owner, const Zoom& zoom);
+// A window that lays itself out for each zoom: setOwnerZoom leaves it alone.
+void zoomsItself(QWidget& window);
 // The zoom recorded on the window of `owner`; 100 % without one.
 Zoom ownerZoom(const QWidget* owner);
 
