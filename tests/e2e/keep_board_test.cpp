@@ -32,7 +32,7 @@ Seen lookFor(const AccessibilityBus& bus, const std::string& score) {
     for (std::string line; std::getline(lines, line);) {
       // Whether the keyboard cursor is on a cell is no part of the board.
       if (line.starts_with("cell\t")) seen.cells.push_back(line.substr(5, line.rfind('\t') - 5));
-      if (line.starts_with("value\tScore\t")) seen.score = line.substr(12);
+      if (line.starts_with("value\tScore\t")) seen.score = line.substr(12, line.find('\t', 12) - 12);
     }
   }
   return seen;
