@@ -79,6 +79,26 @@ TEST_F(StatisticsTest, EveryLevelLeftOrFinishedIsOneLineWithWhatWasDoneThere) {
   EXPECT_EQ(std::tuple(r[2].level, r[2].score, r[2].finished, r[2].moves), std::tuple(1, 100, false, 0));
 }
 
+// Counted from what the game records: a hint shown again for nothing is
+// not a second hint, and an undo is counted beside the move it took back.
+TEST_F(StatisticsTest, AHintIsCountedOnceWhenPaidAndAnUndoOnceWhenMade) {
+  window.hint().setBudget([] { return solver::Budget::ofNodes(2000); });
+  slideOnce();
+  for (int shown = 0; shown < 2; ++shown) {
+    QSignalSpy spy(&window.hint(), &HintController::hintShown);
+    window.menus().hintItem->trigger();
+    if (spy.isEmpty()) {
+      ASSERT_TRUE(spy.wait(20'000));
+    }
+    window.hint().hide();
+  }
+  window.menus().undoItem->trigger();
+  window.menus().mnuRestartLevel->trigger();
+  const std::vector<LevelRecord> r = lines();
+  ASSERT_EQ(r.size(), 1u);
+  EXPECT_EQ(std::tuple(r[0].score, r[0].moves, r[0].slides, r[0].hints, r[0].undos), std::tuple(80, 1, 1, 1, 1));
+}
+
 TEST_F(StatisticsTest, TheWindowShowsTheRecordAsRowsAndWordsAndFollowsTheZoom) {
   QDir().mkpath(dir.filePath("data"));
   std::ofstream(path) << kRecordHeader << "2023-11-14T22:13:20Z 3 42 310 finished 12 7 2 1 95 330\n"

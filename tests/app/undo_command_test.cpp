@@ -35,7 +35,8 @@ TEST_F(UndoCommandTest, TheKeysTakeASlideOrASendBackAndMakeItAgain) {
   const MainMenus& m = window.menus();
   QStringList after;
   for (const QAction* item : m.mnuGame->actions().mid(m.mnuGame->actions().indexOf(m.hintItem))) after << item->text();
-  EXPECT_EQ(after, QStringList({"&Hint", "", "&Undo", "Re&do", "", "&Keep Unfinished Board"}));
+  EXPECT_EQ(after, QStringList({"&Hint", QString::fromUtf8("S&tatistics\u2026"), "", "&Undo", "Re&do", "",
+                                "&Keep Unfinished Board"}));
   EXPECT_TRUE(m.keepBoardItem->isCheckable() && !m.keepBoardItem->isChecked());
   QSignalSpy undone(&window.undoCommands(), &UndoCommands::undone);
   QSignalSpy redone(&window.undoCommands(), &UndoCommands::redone);

@@ -85,6 +85,7 @@ TEST(KeepBoard, ThreeMovesOutliveSigtermAndCtrlZThenTakesBackTheThird) {
 
   const fs::path kept = game.folder() / "data" / "gorbix" / "board";
   EXPECT_NE(readFile(kept).find("score 85\nslide "), std::string::npos) << readFile(kept);
+  EXPECT_FALSE(fs::exists(game.folder() / "data" / "gorbix" / "history")) << "a kept board is not left";
   ASSERT_TRUE(game.start());
   EXPECT_EQ(lookFor(bus, "85").cells, third.cells) << "the same board, Thing and score";
   keys({"ctrl+z"});
