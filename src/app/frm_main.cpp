@@ -93,6 +93,8 @@ frmMain::frmMain(ErrorTrap& trap, std::unique_ptr<RandomSource> random, SoundBac
   connect(menus_.mnuJump, &QAction::triggered, this, &frmMain::mnuJump_Click);
   connect(menus_.mnuSndFX, &QAction::triggered, this, &frmMain::mnuSndFX_Click);
   connect(menus_.mnuResetScores, &QAction::triggered, this, &frmMain::mnuResetScores_Click);
+  connect(&undo_, &UndoCommands::undone, this, [this] { narrator_.tookBack(false); });
+  connect(&undo_, &UndoCommands::redone, this, [this] { narrator_.tookBack(true); });
   connect(menus_.boardNumberItem, &QAction::triggered, this, &frmMain::showBoardNumber);
   connect(menus_.statisticsItem, &QAction::triggered, this, &frmMain::showStatistics);
   connect(menus_.colourSafeItem, &QAction::triggered, this, &frmMain::toggleColourSafe);

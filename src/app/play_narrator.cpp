@@ -90,6 +90,11 @@ void PlayNarrator::levelEnded(const EndOfLevelSummary& summary) {
   say(parts.join(QStringLiteral(". ")));
 }
 
+void PlayNarrator::tookBack(bool redo) {
+  say((redo ? QStringLiteral("Move made again. Score %1") : QStringLiteral("Move taken back. Score %1"))
+          .arg(game_.Score()));
+}
+
 void PlayNarrator::say(const QString& text) { announcer_->say(text); }
 
 }  // namespace gorbix

@@ -34,6 +34,8 @@ class PlayNarrator {
   void refused();
   // After each tick of the walk timer.
   void stepped();
+  // An undo, or a redo once its walk has ended.
+  void tookBack(bool redo);
   // Before the end-of-level window opens.
   void levelEnded(const EndOfLevelSummary& summary);
 

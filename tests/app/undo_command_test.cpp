@@ -9,6 +9,7 @@
 
 #include "main_window_fixture.h"
 #include "solver/replay.h"
+#include "ui/windows/announcer.h"
 
 namespace gorbix {
 namespace {
@@ -45,6 +46,7 @@ TEST_F(UndoCommandTest, TheKeysTakeASlideOrASendBackAndMakeItAgain) {
   EXPECT_EQ(offered(), std::pair(true, false));
   key(Qt::Key_Z);
   EXPECT_EQ(ui().lblScore->text(), "90");
+  EXPECT_EQ(window.narrator().announcer().text(), "Move taken back. Score 90");
   game().AddScore(10);  // the label as it was, for the picture
   EXPECT_EQ(ui().client->grab().toImage(), start);
   EXPECT_EQ(offered(), std::pair(false, true));
@@ -57,6 +59,7 @@ TEST_F(UndoCommandTest, TheKeysTakeASlideOrASendBackAndMakeItAgain) {
   EXPECT_EQ(ui().lblScore->text(), "90");
   key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(ui().lblScore->text(), "105");
+  EXPECT_EQ(window.narrator().announcer().text(), "Move made again. Score 105");
   EXPECT_EQ(undone.count(), 2);
   EXPECT_EQ(redone.count(), 1);
 }
