@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "fake_translation.h"
 #include "fits_text.h"
 #include "ui/help/frm_tutorial.h"
 #include "ui/help/tutorial_files.h"
@@ -155,6 +156,30 @@ TEST_F(TutorialWindow, LooksInTheFirstFolderFirstAndFallsBackToTheNext) {
   EXPECT_EQ(shownColour(w), pageColour(2));
   w.ShowPage(5);  // only in the second folder
   EXPECT_EQ(shownColour(w), pageColour(5));
+}
+
+// The player's language wins wherever its page lies; English stands in for
+// a page it lacks. The screen reader's words are translated like the page.
+TEST_F(TutorialWindow, ShowsThePagesOfThePlayersLanguageWhereThereAreAny) {
+  QTemporaryDir first;
+  ASSERT_TRUE(first.isValid());
+  writePage(first.path(), 1, {kPageWidth, kPageHeight}, Qt::black);
+  QImage german(kPageWidth, kPageHeight, QImage::Format_RGB32);
+  german.fill(Qt::red);
+  ASSERT_TRUE(german.save(QDir(folder_.path()).filePath(pageFileName(1, QStringLiteral("de"))), "BMP"));
+  const testing::FakeTranslation bracketed(
+      [](const char*, const QString& english) { return QLatin1Char('[') + english + QLatin1Char(']'); });
+
+  frmTutorial w({}, {first.path(), folder_.path()}, QStringLiteral("de"));
+  EXPECT_EQ(shownColour(w), QColor(Qt::red));
+  EXPECT_EQ(w.btnNext()->text(), QStringLiteral("[&Next]"));
+  w.ShowPage(5);
+  EXPECT_EQ(shownColour(w), pageColour(5));
+  const QString text = QAccessible::queryAccessibleInterface(w.imgHlp())->text(QAccessible::Description);
+  EXPECT_TRUE(text.startsWith(QStringLiteral("[Levels and ratings]\n"))) << text.toStdString();
+  EXPECT_TRUE(text.endsWith(QStringLiteral("[370 and more: [Universal Overlord!]]"))) << text.toStdString();
+  const frmTutorial english({}, {first.path(), folder_.path()}, QString());
+  EXPECT_EQ(shownColour(english), QColor(Qt::black));
 }
 
 TEST_F(TutorialWindow, APictureOfAnotherSizeResizesTheFrameNotTheWindow) {
