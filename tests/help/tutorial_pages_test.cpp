@@ -8,6 +8,7 @@
 #include <QSet>
 #include <QTemporaryDir>
 
+#include "fake_translation.h"
 #include "tutorial_pages.h"
 #include "ui/help/tutorial_files.h"
 
@@ -59,6 +60,39 @@ TEST(TutorialPages, AreSixDifferentDrawnPages) {
   }
   EXPECT_TRUE(tutorial::drawTutorialPage(0).isNull());
   EXPECT_TRUE(tutorial::drawTutorialPage(kPageCount + 1).isNull());
+}
+
+// A translation too long for its box is set in smaller type while that
+// helps; when it does not, no page is written and the failure names the
+// page, the language and the text.
+TEST(TutorialPages, ATextTooLongForItsBoxIsNamedNotCutOff) {
+  struct Case {
+    const char* english;
+    int times;  // the translation is the English this many times over
+    int page;
+    bool fits;
+  };
+  for (const Case& c : {Case{"Welcome to Gorbix", 2, 1, true}, Case{"Next: levels and ratings", 3, 4, true},
+                        Case{"Welcome to Gorbix", 3, 1, false}, Case{"Next: levels and ratings", 5, 4, false},
+                        Case{"Before: right click the target", 2, 3, false}, Case{"Ctrl+J", 8, 6, false},
+                        Case{"Each tile the Thing stands on for the first time", 4, 4, false}}) {
+    const testing::FakeTranslation longer([&c](const char*, const QString& english) {
+      return english == QLatin1String(c.english) ? english.repeated(c.times) : QString();
+    });
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QStringList failed = tutorial::writeTutorialPages(folder.path(), QStringLiteral("xx"));
+    const bool written = QFile::exists(QDir(folder.path()).filePath(pageFileName(c.page, QStringLiteral("xx"))));
+    const QString what = c.english + QStringLiteral(" x%1: ").arg(c.times) + failed.join(u'\n');
+    EXPECT_EQ(written, c.fits) << what.toStdString();
+    EXPECT_EQ(failed.isEmpty(), c.fits) << what.toStdString();
+    for (const QString& line : failed) {
+      EXPECT_TRUE(line.startsWith(QStringLiteral("page %1 (xx): ").arg(c.page))) << line.toStdString();
+    }
+    if (!c.fits) {
+      EXPECT_TRUE(failed.join(u' ').contains(QString::fromUtf8(c.english).left(30))) << what.toStdString();
+    }
+  }
 }
 
 }  // namespace
