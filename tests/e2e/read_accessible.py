@@ -15,10 +15,8 @@ for that long, after a line "ready":
 
   event<TAB>type<TAB>source's name<TAB>detail<TAB>source's role
 
-With "menus" it reads the menu bar of the game's window, every menu and
-command in menu order, separators left out:
-
-  menu<TAB>title of the menu<TAB>command (empty for the menu's own line)
+With "menus" it reads the menu bar, in menu order (the command empty on a
+menu's own line): menu<TAB>menu's title<TAB>command
 
 With "rows WINDOW" it reads the tables of the game's window titled WINDOW
 row by row, and the description of its chart:
@@ -75,19 +73,19 @@ def menus():
     window = game_window()
     if window is None:
         return 2
-    bars = find(window, pyatspi.ROLE_MENU_BAR)
-    if not bars:
-        return 2
+    bars = find(window, pyatspi.ROLE_MENU_BAR) or [None]
 
     def walk(item, title, depth):
-        for i in range(item.childCount if depth < 4 else 0):
+        for i in range(item.childCount if depth < 6 else 0):
             child = item.getChildAtIndex(i)
-            if child is None or not child.name:
+            if child is None:
                 continue
-            print("menu\t%s\t%s" % (title, child.name))
-            walk(child, child.name, depth + 1)
+            # A menu item holds its menu, which holds the commands.
+            if child.name and child.getRole() != pyatspi.ROLE_MENU:
+                print("menu\t%s\t%s" % (title, child.name))
+            walk(child, child.name or title, depth + 1)
 
-    for i in range(bars[0].childCount):
+    for i in range(bars[0].childCount if bars[0] else 0):
         menu = bars[0].getChildAtIndex(i)
         print("menu\t%s\t" % menu.name)
         walk(menu, menu.name, 1)

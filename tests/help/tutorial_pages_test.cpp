@@ -68,30 +68,23 @@ TEST(TutorialPages, AreSixDifferentDrawnPages) {
 TEST(TutorialPages, ATextTooLongForItsBoxIsNamedNotCutOff) {
   struct Case {
     const char* english;
-    int times;  // the translation is the English this many times over
+    int times;  // the translation: the English this many times over
     int page;
     bool fits;
   };
-  for (const Case& c : {Case{"Welcome to Gorbix", 2, 1, true}, Case{"Next: levels and ratings", 3, 4, true},
-                        Case{"Welcome to Gorbix", 3, 1, false}, Case{"Next: levels and ratings", 5, 4, false},
-                        Case{"Before: right click the target", 2, 3, false}, Case{"Ctrl+J", 8, 6, false},
+  for (const Case& c : {Case{"Next: levels and ratings", 3, 4, true}, Case{"Next: levels and ratings", 5, 4, false},
+                        Case{"Welcome to Gorbix", 3, 1, false}, Case{"Before: right click the target", 2, 3, false},
                         Case{"Each tile the Thing stands on for the first time", 4, 4, false}}) {
-    const testing::FakeTranslation longer([&c](const char*, const QString& english) {
+    const testing::FakeTranslation longer([&c](const QString& english) {
       return english == QLatin1String(c.english) ? english.repeated(c.times) : QString();
     });
     QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
     const QStringList failed = tutorial::writeTutorialPages(folder.path(), QStringLiteral("xx"));
-    const bool written = QFile::exists(QDir(folder.path()).filePath(pageFileName(c.page, QStringLiteral("xx"))));
-    const QString what = c.english + QStringLiteral(" x%1: ").arg(c.times) + failed.join(u'\n');
-    EXPECT_EQ(written, c.fits) << what.toStdString();
-    EXPECT_EQ(failed.isEmpty(), c.fits) << what.toStdString();
-    for (const QString& line : failed) {
-      EXPECT_TRUE(line.startsWith(QStringLiteral("page %1 (xx): ").arg(c.page))) << line.toStdString();
-    }
-    if (!c.fits) {
-      EXPECT_TRUE(failed.join(u' ').contains(QString::fromUtf8(c.english).left(30))) << what.toStdString();
-    }
+    const QString report = failed.join(u'\n');
+    const QString page = QDir(folder.path()).filePath(pageFileName(c.page, QStringLiteral("xx")));
+    EXPECT_EQ(QFile::exists(page), c.fits) << c.english;
+    EXPECT_EQ(report.contains(QString(c.english).left(20)), !c.fits) << report.toStdString();
+    EXPECT_EQ(report.count(QStringLiteral("page %1 (xx): ").arg(c.page)), failed.size()) << report.toStdString();
   }
 }
 

@@ -25,10 +25,11 @@ namespace {
 // which page is shown.
 QColor pageColour(int n) { return QColor(40 * n, 250 - 30 * n, 100 + 20 * n); }
 
-void writePage(const QString& folder, int n, QSize size = {kPageWidth, kPageHeight}, QColor colour = {}) {
+void writePage(const QString& folder, int n, QSize size = {kPageWidth, kPageHeight}, QColor colour = {},
+               const QString& language = {}) {
   QImage image(size, QImage::Format_RGB32);
   image.fill(colour.isValid() ? colour : pageColour(n));
-  ASSERT_TRUE(image.save(QDir(folder).filePath(pageFileName(n)), "BMP"));
+  ASSERT_TRUE(image.save(QDir(folder).filePath(pageFileName(n, language)), "BMP"));
 }
 
 QColor shownColour(const frmTutorial& w) {
@@ -164,11 +165,8 @@ TEST_F(TutorialWindow, ShowsThePagesOfThePlayersLanguageWhereThereAreAny) {
   QTemporaryDir first;
   ASSERT_TRUE(first.isValid());
   writePage(first.path(), 1, {kPageWidth, kPageHeight}, Qt::black);
-  QImage german(kPageWidth, kPageHeight, QImage::Format_RGB32);
-  german.fill(Qt::red);
-  ASSERT_TRUE(german.save(QDir(folder_.path()).filePath(pageFileName(1, QStringLiteral("de"))), "BMP"));
-  const testing::FakeTranslation bracketed(
-      [](const char*, const QString& english) { return QLatin1Char('[') + english + QLatin1Char(']'); });
+  writePage(folder_.path(), 1, {kPageWidth, kPageHeight}, Qt::red, QStringLiteral("de"));
+  const testing::FakeTranslation bracketed([](const QString& english) { return '[' + english + ']'; });
 
   frmTutorial w({}, {first.path(), folder_.path()}, QStringLiteral("de"));
   EXPECT_EQ(shownColour(w), QColor(Qt::red));
