@@ -11,6 +11,12 @@ namespace {
 
 QString gameFile(const QString& language) { return QStringLiteral(":/i18n/gorbix_%1.qm").arg(language); }
 
+// Set on the UI thread before any window is made.
+QString& installed() {
+  static QString language;
+  return language;
+}
+
 bool isEnglish(const QString& name) { return name == u"C" || name == u"en" || name.startsWith(u"en_"); }
 
 // Installed for the rest of the run, owned by the application.
@@ -42,7 +48,10 @@ QString installTranslations(const QLocale& locale) {
   if (language.isEmpty() || !install(gameFile(language))) return {};
   // Without it the game is still whole, only "Yes" and "No" stay English.
   install(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  installed() = language;
   return language;
 }
+
+QString installedLanguage() { return installed(); }
 
 }  // namespace gorbix::i18n

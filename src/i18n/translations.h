@@ -20,4 +20,8 @@ QString chooseLanguage(const QStringList& uiLanguages);
 // Returns the language installed, as chooseLanguage names it.
 QString installTranslations(const QLocale& locale = QLocale());
 
+// The language installTranslations installed last, empty for English: what
+// a window that shows pictures of words (the tutorial) picks them by.
+QString installedLanguage();
+
 }  // namespace gorbix::i18n

@@ -74,7 +74,12 @@ ProgramRunner::ProgramRunner() {
           {"WAYLAND_DISPLAY", ""},
           // Nothing answers here: the game runs as on a machine without sound.
           {"PULSE_SERVER", "unix:" + (folder_ / "no-sound-server").string()},
-          {"DBUS_SESSION_BUS_ADDRESS", "unix:path=" + (folder_ / "no-bus").string()}};
+          {"DBUS_SESSION_BUS_ADDRESS", "unix:path=" + (folder_ / "no-bus").string()},
+          // English, whatever the developer's desktop speaks.
+          {"LANG", "C.UTF-8"},
+          {"LANGUAGE", ""},
+          {"LC_ALL", ""},
+          {"LC_MESSAGES", ""}};
 }
 
 ProgramRunner::~ProgramRunner() {

@@ -43,7 +43,8 @@ class ProgramRunner {
 
   // Set (or, with nullopt, remove) a variable of the program's environment.
   // It starts as the test's own with offscreen windows, HOME and the config
-  // and data folders inside the temporary folder, and no sound server or session bus.
+  // and data folders inside the temporary folder, no sound server or session
+  // bus, and English (LANG=C.UTF-8, no LANGUAGE, LC_ALL or LC_MESSAGES).
   void setEnv(const std::string& name, std::optional<std::string> value);
 
   struct Options {

@@ -15,6 +15,9 @@ for that long, after a line "ready":
 
   event<TAB>type<TAB>source's name<TAB>detail<TAB>source's role
 
+With "menus" it reads the menu bar, in menu order (the command empty on a
+menu's own line): menu<TAB>menu's title<TAB>command
+
 With "rows WINDOW" it reads the tables of the game's window titled WINDOW
 row by row, and the description of its chart:
 
@@ -63,6 +66,29 @@ def rows(title):
             print("row\t" + "\t".join(cells))
     for widget in named(window, "Chart"):
         print("chart\t" + widget.description)
+    return 0
+
+
+def menus():
+    window = game_window()
+    if window is None:
+        return 2
+    bars = find(window, pyatspi.ROLE_MENU_BAR) or [None]
+
+    def walk(item, title, depth):
+        for i in range(item.childCount if depth < 6 else 0):
+            child = item.getChildAtIndex(i)
+            if child is None:
+                continue
+            # A menu item holds its menu, which holds the commands.
+            if child.name and child.getRole() != pyatspi.ROLE_MENU:
+                print("menu\t%s\t%s" % (title, child.name))
+            walk(child, child.name or title, depth + 1)
+
+    for i in range(bars[0].childCount if bars[0] else 0):
+        menu = bars[0].getChildAtIndex(i)
+        print("menu\t%s\t" % menu.name)
+        walk(menu, menu.name, 1)
     return 0
 
 
@@ -116,6 +142,8 @@ def listen(seconds):
 def main():
     if len(sys.argv) == 3 and sys.argv[1] == "listen":
         return listen(float(sys.argv[2]))
+    if len(sys.argv) == 2 and sys.argv[1] == "menus":
+        return menus()
     if len(sys.argv) == 3 and sys.argv[1] == "rows":
         return rows(sys.argv[2])
     window = game_window()

@@ -8,6 +8,7 @@
 #include <QSet>
 #include <QTemporaryDir>
 
+#include "fake_translation.h"
 #include "tutorial_pages.h"
 #include "ui/help/tutorial_files.h"
 
@@ -59,6 +60,32 @@ TEST(TutorialPages, AreSixDifferentDrawnPages) {
   }
   EXPECT_TRUE(tutorial::drawTutorialPage(0).isNull());
   EXPECT_TRUE(tutorial::drawTutorialPage(kPageCount + 1).isNull());
+}
+
+// A translation too long for its box is set in smaller type while that
+// helps; when it does not, no page is written and the failure names the
+// page, the language and the text.
+TEST(TutorialPages, ATextTooLongForItsBoxIsNamedNotCutOff) {
+  struct Case {
+    const char* english;
+    int times;  // the translation: the English this many times over
+    int page;
+    bool fits;
+  };
+  for (const Case& c : {Case{"Next: levels and ratings", 3, 4, true}, Case{"Next: levels and ratings", 5, 4, false},
+                        Case{"Welcome to Gorbix", 3, 1, false}, Case{"Before: right click the target", 2, 3, false},
+                        Case{"Each tile the Thing stands on for the first time", 4, 4, false}}) {
+    const testing::FakeTranslation longer([&c](const QString& english) {
+      return english == QLatin1String(c.english) ? english.repeated(c.times) : QString();
+    });
+    QTemporaryDir folder;
+    const QStringList failed = tutorial::writeTutorialPages(folder.path(), QStringLiteral("xx"));
+    const QString report = failed.join(u'\n');
+    const QString page = QDir(folder.path()).filePath(pageFileName(c.page, QStringLiteral("xx")));
+    EXPECT_EQ(QFile::exists(page), c.fits) << c.english;
+    EXPECT_EQ(report.contains(QString(c.english).left(20)), !c.fits) << report.toStdString();
+    EXPECT_EQ(report.count(QStringLiteral("page %1 (xx): ").arg(c.page)), failed.size()) << report.toStdString();
+  }
 }
 
 }  // namespace

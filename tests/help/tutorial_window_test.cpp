@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "fake_translation.h"
 #include "fits_text.h"
 #include "ui/help/frm_tutorial.h"
 #include "ui/help/tutorial_files.h"
@@ -24,10 +25,11 @@ namespace {
 // which page is shown.
 QColor pageColour(int n) { return QColor(40 * n, 250 - 30 * n, 100 + 20 * n); }
 
-void writePage(const QString& folder, int n, QSize size = {kPageWidth, kPageHeight}, QColor colour = {}) {
+void writePage(const QString& folder, int n, QSize size = {kPageWidth, kPageHeight}, QColor colour = {},
+               const QString& language = {}) {
   QImage image(size, QImage::Format_RGB32);
   image.fill(colour.isValid() ? colour : pageColour(n));
-  ASSERT_TRUE(image.save(QDir(folder).filePath(pageFileName(n)), "BMP"));
+  ASSERT_TRUE(image.save(QDir(folder).filePath(pageFileName(n, language)), "BMP"));
 }
 
 QColor shownColour(const frmTutorial& w) {
@@ -155,6 +157,27 @@ TEST_F(TutorialWindow, LooksInTheFirstFolderFirstAndFallsBackToTheNext) {
   EXPECT_EQ(shownColour(w), pageColour(2));
   w.ShowPage(5);  // only in the second folder
   EXPECT_EQ(shownColour(w), pageColour(5));
+}
+
+// The player's language wins wherever its page lies; English stands in for
+// a page it lacks. The screen reader's words are translated like the page.
+TEST_F(TutorialWindow, ShowsThePagesOfThePlayersLanguageWhereThereAreAny) {
+  QTemporaryDir first;
+  ASSERT_TRUE(first.isValid());
+  writePage(first.path(), 1, {kPageWidth, kPageHeight}, Qt::black);
+  writePage(folder_.path(), 1, {kPageWidth, kPageHeight}, Qt::red, QStringLiteral("de"));
+  const testing::FakeTranslation bracketed([](const QString& english) { return '[' + english + ']'; });
+
+  frmTutorial w({}, {first.path(), folder_.path()}, QStringLiteral("de"));
+  EXPECT_EQ(shownColour(w), QColor(Qt::red));
+  EXPECT_EQ(w.btnNext()->text(), QStringLiteral("[&Next]"));
+  w.ShowPage(5);
+  EXPECT_EQ(shownColour(w), pageColour(5));
+  const QString text = QAccessible::queryAccessibleInterface(w.imgHlp())->text(QAccessible::Description);
+  EXPECT_TRUE(text.startsWith(QStringLiteral("[Levels and ratings]\n"))) << text.toStdString();
+  EXPECT_TRUE(text.endsWith(QStringLiteral("[370 and more: [Universal Overlord!]]"))) << text.toStdString();
+  const frmTutorial english({}, {first.path(), folder_.path()}, QString());
+  EXPECT_EQ(shownColour(english), QColor(Qt::black));
 }
 
 TEST_F(TutorialWindow, APictureOfAnotherSizeResizesTheFrameNotTheWindow) {

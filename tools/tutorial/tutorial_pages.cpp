@@ -16,6 +16,8 @@ namespace gorbix::tutorial {
 
 namespace {
 
+// How many pixels the type may lose, at most, to make a language fit.
+constexpr int kMostSmaller = 3;
 constexpr int kBodyWidth = help::kPageWidth - 2 * kMargin;
 
 // A page's words from the one table, handed out in reading order. A page
@@ -24,14 +26,14 @@ constexpr int kBodyWidth = help::kPageWidth - 2 * kMargin;
 class Words {
  public:
   explicit Words(int page) : page_(help::tutorialPages().at(static_cast<std::size_t>(page - 1))) {}
-  QString title() const { return QString::fromUtf8(page_.title); }
-  QString footer() const { return QString::fromUtf8(page_.footer); }
+  QString title() const { return help::tutorialText(page_.title); }
+  QString footer() const { return help::tutorialText(page_.footer); }
   QString next() {
     if (used_ >= page_.texts.size()) {
       ++used_;
       return {};
     }
-    return QString::fromUtf8(page_.texts[used_++]);
+    return help::tutorialText(page_.texts[used_++]);
   }
   bool allUsed() const { return used_ == page_.texts.size(); }
 
@@ -48,8 +50,7 @@ void labelHole(Page& page, const QRect& cell, const QString& hole) {
 }
 
 // Page 1: what the game is about.
-QImage pageGoal(Words& words) {
-  Page page(1, words.title(), onward(words));
+void pageGoal(Page& page, Words& words) {
   QPainter& p = page.painter();
   int y = page.text(kMargin, kBodyTop, kBodyWidth, words.next());
 
@@ -73,12 +74,10 @@ QImage pageGoal(Words& words) {
   }
 
   page.text(kMargin, board.bounds().bottom() + 20, kBodyWidth, words.next());
-  return page.finish();
 }
 
 // Page 2: the left click.
-QImage pageSliding(Words& words) {
-  Page page(2, words.title(), onward(words));
+void pageSliding(Page& page, Words& words) {
   QPainter& p = page.painter();
   int y = page.text(kMargin, kBodyTop, kBodyWidth, words.next());
 
@@ -88,8 +87,8 @@ QImage pageSliding(Words& words) {
   const BoardSketch after({boardX, y + 14 + kSize + 30}, kSize, {"KXGBEL"});
   before.draw(p);
   after.draw(p);
-  page.label(kMargin, before.bounds().top() + 13, words.next(), kBodyPixelSize, true);
-  page.label(kMargin, after.bounds().top() + 13, words.next(), kBodyPixelSize, true);
+  page.label(kMargin, before.bounds().top() + 13, words.next(), kBodyPixelSize, true, kInk, boardX - 2);
+  page.label(kMargin, after.bounds().top() + 13, words.next(), kBodyPixelSize, true, kInk, boardX - 2);
   drawMouse(p, before.centre(2, 1) + QPoint(2, 4), Click::Left);
   // Every tile from the clicked one to the hole moves one cell right.
   for (int col = 2; col <= 5; ++col) {
@@ -105,12 +104,10 @@ QImage pageSliding(Words& words) {
   markCell(p, after.cell(2, 1), kHighlight);
 
   page.text(kMargin, after.bounds().bottom() + 12, kBodyWidth, words.next());
-  return page.finish();
 }
 
 // Page 3: the right click.
-QImage pageSending(Words& words) {
-  Page page(3, words.title(), onward(words));
+void pageSending(Page& page, Words& words) {
   QPainter& p = page.painter();
   int y = page.text(kMargin, kBodyTop, kBodyWidth, words.next());
 
@@ -132,12 +129,10 @@ QImage pageSending(Words& words) {
             QColor(0, 90, 200), 3.0);
 
   page.text(kMargin, before.bounds().bottom() + 14, kBodyWidth, words.next());
-  return page.finish();
 }
 
 // Page 4: where the points come from, and what a hint costs.
-QImage pageScoring(Words& words) {
-  Page page(4, words.title(), onward(words));
+void pageScoring(Page& page, Words& words) {
   QPainter& p = page.painter();
   int y = page.text(kMargin, kBodyTop, kBodyWidth, words.next());
 
@@ -148,8 +143,8 @@ QImage pageScoring(Words& words) {
   const auto row = [&](int top, int height, const QColor& colour) {
     const QString what = words.next();
     const QString points = words.next();
-    page.text(textX, top + (height - 30) / 2, textWidth, what);
-    const QFontMetrics fm(pageFont(16, true));
+    page.text(textX, top + (height - 30) / 2, textWidth, what, kBodyPixelSize, top + height + 4);
+    const QFontMetrics fm(page.font(16, true));
     page.label(pointsRight - fm.horizontalAdvance(points), top + (height - 18) / 2, points, 16, true, colour);
     p.setPen(QColor(220, 225, 215));
     p.drawLine(kMargin, top + height + 4, pointsRight, top + height + 4);
@@ -192,12 +187,10 @@ QImage pageScoring(Words& words) {
   y += 48;
 
   page.text(kMargin, y, kBodyWidth, words.next());
-  return page.finish();
 }
 
 // Page 5: levels, best scores and the rating names.
-QImage pageLevels(Words& words) {
-  Page page(5, words.title(), onward(words));
+void pageLevels(Page& page, Words& words) {
   int y = page.text(kMargin, kBodyTop, kBodyWidth, words.next());
 
   const std::vector<help::RatingBand> bands = help::ratingBands();
@@ -206,7 +199,8 @@ QImage pageLevels(Words& words) {
   const QString rating = words.next();
   y += 2;
   for (int col = 0; col < 2; ++col) {
-    page.label(kMargin + 4 + col * (kBodyWidth / 2), y + 2, score, kSmallPixelSize, true, kMuted);
+    page.label(kMargin + 4 + col * (kBodyWidth / 2), y + 2, score, kSmallPixelSize, true, kMuted,
+               kMargin + 60 + col * (kBodyWidth / 2));
     page.label(kMargin + 62 + col * (kBodyWidth / 2), y + 2, rating, kSmallPixelSize, true, kMuted);
   }
   y += 14;
@@ -220,19 +214,17 @@ QImage pageLevels(Words& words) {
     const help::RatingBand& b = bands[i];
     const bool last = i + 1 == bands.size();
     const QString range = last ? QStringLiteral("%1 +").arg(b.from) : QStringLiteral("%1\u2013%2").arg(b.from).arg(b.to);
-    page.label(x + 4, ly, range, kSmallPixelSize, false, kMuted);
-    page.label(x + 62, ly, b.name, kSmallPixelSize, last, last ? kAccent : kInk);
+    page.label(x + 4, ly, range, kSmallPixelSize, false, kMuted, x + 60);
+    page.label(x + 62, ly, b.name, kSmallPixelSize, last, last ? kAccent : kInk, x + columnWidth - 2);
   }
-  return page.finish();
 }
 
 // Page 6: the keys that play the board, and every menu command with its key.
-QImage pageKeysAndMenus(Words& words) {
-  Page page(6, words.title(), words.footer());
+void pageKeysAndMenus(Page& page, Words& words) {
   QPainter& p = page.painter();
   constexpr int kGap = 14;
   const int columnWidth = (kBodyWidth - kGap) / 2;
-  const QFontMetrics keyMetrics(pageFont(kSmallPixelSize, true));
+  const QFontMetrics keyMetrics(page.font(kSmallPixelSize, true));
   const auto heading = [&](int x, int& y) {
     page.label(x, y, words.next(), kBodyPixelSize, true, kAccent);
     y += 17;
@@ -240,15 +232,24 @@ QImage pageKeysAndMenus(Words& words) {
   // Each command on a line of its own, its key on a key cap at the right.
   const auto commands = [&](int x, int& y, int count) {
     for (int i = 0; i < count; ++i) {
-      page.label(x + 6, y, words.next(), kSmallPixelSize, true);
+      const QString command = words.next();
       const QString key = words.next();
+      const int right = x + columnWidth;
+      int commandRight = right;
       if (!key.isEmpty()) {
         const int width = keyMetrics.horizontalAdvance(key);
-        const int right = x + columnWidth;
+        const QRect cap(right - width - 8, y - 2, width + 8, 16);
+        commandRight = cap.left() - 3;
+        page.label(x + 6, y, command, kSmallPixelSize, true, kInk, commandRight);
         p.setPen(QColor(150, 150, 150));
         p.setBrush(Qt::white);
-        p.drawRoundedRect(QRect(right - width - 8, y - 2, width + 8, 16), 3, 3);
-        page.label(right - width - 4, y, key, kSmallPixelSize, true);
+        p.drawRoundedRect(cap, 3, 3);
+        page.claim(cap, key);
+        p.setFont(page.font(kSmallPixelSize, true));
+        p.setPen(kInk);
+        p.drawText(right - width - 4, y + keyMetrics.ascent(), key);
+      } else {
+        page.label(x + 6, y, command, kSmallPixelSize, true, kInk, commandRight);
       }
       y += 17;
     }
@@ -271,27 +272,40 @@ QImage pageKeysAndMenus(Words& words) {
   commands(right, y, 3);
   heading(right, y);
   note(right, y);
-  return page.finish();
 }
 
 }  // namespace
 
-QImage drawTutorialPage(int page) {
-  using Draw = QImage (*)(Words&);
+QImage drawTutorialPage(int page, QStringList* overflows) {
+  using Draw = void (*)(Page&, Words&);
   static constexpr std::array<Draw, help::kPageCount> kPages{pageGoal, pageSliding, pageSending,
                                                              pageScoring, pageLevels, pageKeysAndMenus};
   if (page < 1 || page > help::kPageCount) return {};
-  Words words(page);
-  const QImage image = kPages[static_cast<std::size_t>(page - 1)](words);
-  return words.allUsed() ? image : QImage();
+  // Type a pixel smaller at a time, for a language whose words need the room.
+  for (int smaller = 0;; ++smaller) {
+    Words words(page);
+    Page drawn(page, words.title(), page < help::kPageCount ? onward(words) : words.footer(), smaller);
+    kPages[static_cast<std::size_t>(page - 1)](drawn, words);
+    const QImage image = drawn.finish();
+    if (!words.allUsed()) return {};
+    if (drawn.overflows().isEmpty()) return image;
+    if (smaller == kMostSmaller) {
+      if (overflows) *overflows = drawn.overflows();
+      return {};
+    }
+  }
 }
 
-QStringList writeTutorialPages(const QString& folder) {
+QStringList writeTutorialPages(const QString& folder, const QString& language) {
   QStringList failed;
   const QDir dir(folder);
+  const QString in = language.isEmpty() ? QStringLiteral("English") : language;
   for (int n = 1; n <= help::kPageCount; ++n) {
-    const QString path = dir.filePath(help::pageFileName(n));
-    if (!drawTutorialPage(n).save(path, "BMP")) failed << path;
+    QStringList overflows;
+    const QImage page = drawTutorialPage(n, &overflows);
+    for (const QString& overflow : overflows) failed << QStringLiteral("page %1 (%2): %3").arg(n).arg(in, overflow);
+    const QString path = dir.filePath(help::pageFileName(n, language));
+    if (overflows.isEmpty() && !page.save(path, "BMP")) failed << QStringLiteral("cannot write %1").arg(path);
   }
   return failed;
 }

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "i18n/translations.h"
 #include "ui/art/tile_art.h"
 #include "ui/help/picture_file.h"
 #include "ui/help/tutorial_text.h"
@@ -23,6 +24,8 @@ QPointer<frmTutorial> frmTutorial::open_;
 QStringList defaultPageFolders() {
   return {QDir::currentPath(), QCoreApplication::applicationDirPath()};
 }
+
+QString playerLanguage() { return i18n::installedLanguage(); }
 
 namespace {
 
@@ -41,9 +44,9 @@ QPushButton* makeButton(QWidget* parent, const QString& text, int x, int y, int 
 
 }  // namespace
 
-frmTutorial::frmTutorial(TutorialPlacement placement, QStringList pageFolders)
-    : placement_(std::move(placement)), pageFolders_(std::move(pageFolders)) {
-  setWindowTitle(QStringLiteral("Gorbix Tutorial"));
+frmTutorial::frmTutorial(TutorialPlacement placement, QStringList pageFolders, QString language)
+    : placement_(std::move(placement)), pageFolders_(std::move(pageFolders)), language_(std::move(language)) {
+  setWindowTitle(QCoreApplication::translate("Tutorial", "Gorbix Tutorial"));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setWindowIcon(art::windowIcon());
@@ -58,12 +61,12 @@ frmTutorial::frmTutorial(TutorialPlacement placement, QStringList pageFolders)
   imgHlp_->setWordWrap(true);
   imgHlp_->setMargin(0);
 
-  btnPrev_ = makeButton(this, QStringLiteral("&Previous"), 448, 7, 71, 57);
-  btnNext_ = makeButton(this, QStringLiteral("&Next"), 448, 70, 71, 57);
-  btnCancel_ = makeButton(this, QStringLiteral("OK"), 448, 133, 71, 57);
+  btnPrev_ = makeButton(this, QCoreApplication::translate("Tutorial", "&Previous"), 448, 7, 71, 57);
+  btnNext_ = makeButton(this, QCoreApplication::translate("Tutorial", "&Next"), 448, 70, 71, 57);
+  btnCancel_ = makeButton(this, QCoreApplication::translate("Tutorial", "OK"), 448, 133, 71, 57);
   btnCancel_->setDefault(true);
 
-  lblPage_ = new QLabel(QStringLiteral("Page"), this);
+  lblPage_ = new QLabel(QCoreApplication::translate("Tutorial", "Page"), this);
   lblPage_->setFont(look::dialogFont(8.25, true));
   lblPage_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   lblPage_->setGeometry(455, 262, 57, 22);
@@ -105,7 +108,8 @@ frmTutorial* frmTutorial::showTutorial(TutorialPlacement placement, const Zoom& 
 frmTutorial* frmTutorial::instance() { return open_; }
 
 QString frmTutorial::missingPageText(int page) {
-  return QStringLiteral("This page cannot be shown: the picture file %1 is missing or cannot be read.")
+  return QCoreApplication::translate("Tutorial",
+                                     "This page cannot be shown: the picture file %1 is missing or cannot be read.")
       .arg(pageFileName(page));
 }
 
@@ -138,7 +142,10 @@ void frmTutorial::ShowPage(std::int16_t n) {
 
   // The picture's words, for a reader who cannot see it.
   const TutorialPageText& words = tutorialPages()[static_cast<std::size_t>(n - 1)];
-  imgHlp_->setAccessibleName(QStringLiteral("Page %1 of %2: %3").arg(n).arg(kPageCount).arg(QString::fromUtf8(words.title)));
+  imgHlp_->setAccessibleName(QCoreApplication::translate("Tutorial", "Page %1 of %2: %3")
+                                 .arg(n)
+                                 .arg(kPageCount)
+                                 .arg(tutorialText(words.title)));
   imgHlp_->setAccessibleDescription(tutorialPageDescription(n));
 
   btnPrev_->setEnabled(n != 1);
@@ -146,12 +153,16 @@ void frmTutorial::ShowPage(std::int16_t n) {
 }
 
 QPixmap frmTutorial::loadPage(int page) const {
-  // A damaged copy in the current folder must not hide a good one beside
-  // the program, so every folder is tried in turn.
-  const QString name = pageFileName(page);
-  for (const QString& folder : pageFolders_) {
-    QPixmap picture = loadPictureFile(QDir(folder).filePath(name));
-    if (!picture.isNull()) return picture;
+  // The player's language wherever it is, before English anywhere. A
+  // damaged copy in the current folder must not hide a good one beside the
+  // program, so every folder is tried in turn.
+  QStringList names = {pageFileName(page)};
+  if (!language_.isEmpty()) names.prepend(pageFileName(page, language_));
+  for (const QString& name : names) {
+    for (const QString& folder : pageFolders_) {
+      QPixmap picture = loadPictureFile(QDir(folder).filePath(name));
+      if (!picture.isNull()) return picture;
+    }
   }
   return {};
 }

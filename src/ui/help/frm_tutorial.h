@@ -37,8 +37,11 @@ class frmTutorial : public QDialog {
   // The open window, or nullptr.
   static frmTutorial* instance();
 
-  // pageFolders: where to look for the page pictures, in order.
-  explicit frmTutorial(TutorialPlacement placement = {}, QStringList pageFolders = defaultPageFolders());
+  // pageFolders: where to look for the page pictures, in order; language:
+  // whose pages to show where they exist ("de": Hlp1_256.de.bmp), else the
+  // English ones.
+  explicit frmTutorial(TutorialPlacement placement = {}, QStringList pageFolders = defaultPageFolders(),
+                       QString language = playerLanguage());
 
   void ShowPage(std::int16_t n);
   std::int16_t CurrentPage() const { return currentPage_; }
@@ -67,6 +70,7 @@ class frmTutorial : public QDialog {
 
   TutorialPlacement placement_;
   QStringList pageFolders_;
+  QString language_;
   std::int16_t currentPage_ = 1;
   Zoom zoom_;
   QLabel* imgHlp_ = nullptr;

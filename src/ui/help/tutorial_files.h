@@ -11,11 +11,18 @@ inline constexpr int kPageCount = 6;
 inline constexpr int kPageWidth = 431;
 inline constexpr int kPageHeight = 355;
 
-// "Hlp1_256.bmp" ... "Hlp6_256.bmp".
-inline QString pageFileName(int page) { return QStringLiteral("Hlp%1_256.bmp").arg(page); }
+// "Hlp1_256.bmp" ... "Hlp6_256.bmp"; in a language of its own the page
+// adds that language's name: "Hlp1_256.de.bmp", "Hlp1_256.pt_BR.bmp".
+inline QString pageFileName(int page, const QString& language = {}) {
+  if (language.isEmpty()) return QStringLiteral("Hlp%1_256.bmp").arg(page);
+  return QStringLiteral("Hlp%1_256.%2.bmp").arg(page).arg(language);
+}
 
 // The folders searched for a page, in order: the current folder first, then
 // the program's own folder, where the build puts the generated pages.
 QStringList defaultPageFolders();
+
+// The language the game speaks to the player, empty for English.
+QString playerLanguage();
 
 }  // namespace gorbix::help

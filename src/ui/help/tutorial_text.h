@@ -12,6 +12,8 @@
 
 namespace gorbix::help {
 
+// Each text is English, marked for translation in the context "Tutorial";
+// tutorialText gives it in the language installed.
 struct TutorialPageText {
   const char* title;
   // In reading order, each drawn once: paragraphs and lists in a small
@@ -22,17 +24,22 @@ struct TutorialPageText {
 
 const std::array<TutorialPageText, kPageCount>& tutorialPages();
 
+// A text of the table (or any text of the context "Tutorial") in the
+// language installed; an empty text stays empty.
+QString tutorialText(const char* text);
+
 // A run of scores that share a rating name; the last one has no end.
 struct RatingBand {
   int from;
   int to;
   QString name;
 };
-// From the game's own table, so the tutorial always agrees with it.
+// From the game's own table, so the tutorial always agrees with it; the
+// names in the language installed.
 std::vector<RatingBand> ratingBands();
 
 // Page n (1 to 6) in plain text, one line for each of its texts: what a
-// screen reader reads. The ratings page names every rating band too.
+// screen reader reads, in the language installed. The ratings page names every rating band too.
 QString tutorialPageDescription(int page);
 
 }  // namespace gorbix::help
