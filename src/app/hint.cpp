@@ -30,8 +30,10 @@ std::optional<int> endingScore(solver::Position start, const std::vector<solver:
 
 QStringList hintText(const solver::Line& line) {
   const bool send = line.clicks.front().right;
-  return {send ? QStringLiteral("Send the Thing here (right click)") : QStringLiteral("Slide this tile (left click)"),
-          QStringLiteral("H again: make this move"), QStringLiteral("Best line from here: %1 points").arg(line.score)};
+  return {send ? QCoreApplication::translate("Hint", "Send the Thing here (right click)")
+               : QCoreApplication::translate("Hint", "Slide this tile (left click)"),
+          QCoreApplication::translate("Hint", "H again: make this move"),
+          QCoreApplication::translate("Hint", "Best line from here: %n points", nullptr, line.score)};
 }
 
 }  // namespace

@@ -60,18 +60,20 @@ std::string_view OverallRating(const BestScores& best) {
   return RatingName(static_cast<std::int16_t>(average));
 }
 
-std::string ScoreLine(std::int16_t level, std::int16_t score) {
-  return std::string(kScoreLineWord) + padLeft(IntStr(level), 3) + padLeft(IntStr(score), 8);
+std::string ScoreLine(std::int16_t level, std::int16_t score, std::string_view word) {
+  return std::string(word) + padLeft(IntStr(level), 3) + padLeft(IntStr(score), 8);
 }
 
 EndOfLevelSummary LoadEndOfLevel(std::int16_t level, std::int16_t score, BestScores& best) {
   EndOfLevelSummary summary;
+  summary.level = level;
   summary.caption = withNumber(kEndOfLevelCaption, level);
   summary.scoreText = IntStr(score);
   summary.rating = RatingName(score);
   summary.nextEnabled = level != kLevels;
 
   std::int16_t& levelBest = best[static_cast<std::size_t>(level - 1)];
+  summary.previousBest = levelBest;
   if (score > levelBest) {
     summary.comment = withNumber(kBeatBestComment, levelBest);
     levelBest = score;

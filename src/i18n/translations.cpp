@@ -5,6 +5,10 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <string>
+
+#include "support/translatable.h"
+
 namespace gorbix::i18n {
 
 namespace {
@@ -21,7 +25,13 @@ bool install(const QString& file, const QString& folder = {}) {
   return false;
 }
 
+std::string translateCore(std::string_view context, std::string_view text) {
+  return QCoreApplication::translate(std::string(context).c_str(), std::string(text).c_str()).toStdString();
+}
+
 }  // namespace
+
+void translateCoreTexts() { SetTextTranslator(&translateCore); }
 
 QString chooseLanguage(const QStringList& uiLanguages) {
   for (QString name : uiLanguages) {
@@ -38,6 +48,7 @@ QString chooseLanguage(const QStringList& uiLanguages) {
 }
 
 QString installTranslations(const QLocale& locale) {
+  translateCoreTexts();
   const QString language = chooseLanguage(locale.uiLanguages());
   if (language.isEmpty() || !install(gameFile(language))) return {};
   // Without it the game is still whole, only "Yes" and "No" stay English.

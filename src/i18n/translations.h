@@ -14,6 +14,10 @@ namespace gorbix::i18n {
 // translation for falls back to its language ("de_AT" gives "de").
 QString chooseLanguage(const QStringList& uiLanguages);
 
+// Makes the Qt-free code's texts (GORBIX_TR) go through the application's
+// translators; installTranslations does it too.
+void translateCoreTexts();
+
 // Installs into the running application the game's translation for `locale`
 // and Qt's own in the same language, which the buttons of standard message
 // boxes use. Installs nothing for English. Call before any window is made.

@@ -1,6 +1,7 @@
 // The main window's background picture.
 #include "ui/art/background_art.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QLinearGradient>
@@ -125,10 +126,12 @@ void drawPanel(QPainter& p, const Caption& caption) {
 
 std::array<Caption, 4> backgroundCaptions() {
   return {{
-      {QStringLiteral("Level"), QRect(385, 38, 156, 15)},
-      {QStringLiteral("Score"), QRect(385, 91, 156, 15)},
-      {QStringLiteral("Best Scores"), QRect(385, 150, 155, 145)},
-      {QStringLiteral("Overall Rating"), QRect(378, 336, 170, 15)},
+      //: Caption above the box with the level in play.
+      {QCoreApplication::translate("Captions", "Level"), QRect(385, 38, 156, 15)},
+      //: Caption above the box with the running score.
+      {QCoreApplication::translate("Captions", "Score"), QRect(385, 91, 156, 15)},
+      {QCoreApplication::translate("Captions", "Best Scores"), QRect(385, 150, 155, 145)},
+      {QCoreApplication::translate("Captions", "Overall Rating"), QRect(378, 336, 170, 15)},
   }};
 }
 
