@@ -112,7 +112,7 @@ void drawPanel(QPainter& p, const Caption& caption) {
   p.setBrush(Qt::NoBrush);
   p.drawRect(QRectF(caption.control).adjusted(-1.5, -1.5, 0.5, 0.5));
 
-  p.setFont(sansFont(13, true));
+  p.setFont(captionFont());
   const QRect textArea(caption.control.left(), caption.control.top() - kCaptionHeight - 2, caption.control.width(),
                        kCaptionHeight);
   p.setPen(QColor(0, 0, 0, 150));
@@ -123,6 +123,8 @@ void drawPanel(QPainter& p, const Caption& caption) {
 }
 
 }  // namespace
+
+QFont captionFont() { return sansFont(13, true); }
 
 std::array<Caption, 4> backgroundCaptions() {
   return {{

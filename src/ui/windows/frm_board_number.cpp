@@ -8,6 +8,7 @@
 
 #include "game/board_number.h"
 #include "ui/windows/announcer.h"
+#include "ui/windows/text_room.h"
 #include "ui/windows/window_look.h"
 #include "ui/windows/window_zoom.h"
 
@@ -76,6 +77,7 @@ BoardNumberWindow::BoardNumberWindow(std::int16_t level, std::int32_t boardNumbe
 
 void BoardNumberWindow::setBestLine(std::optional<int> points) {
   bestLineLabel->setText(points ? tr("Best line: %n points", nullptr, *points) : tr("Searching…"));
+  look::makeRoom(*this);
 }
 
 void BoardNumberWindow::play() {
@@ -83,6 +85,7 @@ void BoardNumberWindow::play() {
   const qlonglong number = numberField->text().toLongLong(&ok);
   if (!ok || !IsBoardNumber(number)) {
     messageLabel->setText(tr("Type a number from 1 to %1.").arg(kLastBoardNumber));
+    look::makeRoom(*this);
     announcer->say(messageLabel->text());
     numberField->setFocus();
     numberField->selectAll();

@@ -1,5 +1,6 @@
 #include "ui/windows/frm_statistics.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QSignalBlocker>
@@ -117,7 +118,14 @@ void StatisticsWindow::setLook(const Zoom& zoom, bool colourSafe) {
   noteLabel->setFont(regular);
   chart->setLook(zoom, colourSafe);
   table->setFixedHeight(zoom.at(kTableHeight));
-  setFixedSize(zoom.at(QSize(kWidth, kHeight)));
+  // Wider than designed only where the headings of a language need it.
+  const QHeaderView& header = *table->horizontalHeader();
+  int columns = 2 * table->frameWidth();
+  for (int column = 0; column < header.count(); ++column) columns += header.sectionSizeHint(column);
+  // The last column stretches, but never below the header's default size.
+  if (header.count() > 0) columns += std::max(0, header.defaultSectionSize() - header.sectionSizeHint(header.count() - 1));
+  const QMargins margins = layout()->contentsMargins();
+  setFixedSize(std::max(zoom.at(kWidth), columns + margins.left() + margins.right()), zoom.at(kHeight));
 }
 
 void StatisticsWindow::showReading() {
