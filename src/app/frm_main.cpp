@@ -12,6 +12,7 @@
 #include <QWindow>
 
 #include "app/board_number_command.h"
+#include "i18n/translations.h"
 #include "support/app_folder.h"
 #include "support/error_trap.h"
 #include "support/text.h"
@@ -198,9 +199,11 @@ void frmMain::loadPlacement() {
 void frmMain::loadBackground() {
   const QString name = QStringLiteral("BG_256.BMP");
   QPixmap picture;
+  // In each folder the picture in the player's language, its captions translated, first.
   for (const QString& folder : {QDir::currentPath(), QCoreApplication::applicationDirPath()}) {
-    picture = help::loadPictureFile(QDir(folder).filePath(name));
-    if (!picture.isNull()) break;
+    for (const QString& file : {i18n::localName(name), name}) {
+      if (picture.isNull()) picture = help::loadPictureFile(QDir(folder).filePath(file));
+    }
   }
   ui_.client->setPicture(picture);
 }

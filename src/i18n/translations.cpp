@@ -29,6 +29,8 @@ std::string translateCore(std::string_view context, std::string_view text) {
   return QCoreApplication::translate(std::string(context).c_str(), std::string(text).c_str()).toStdString();
 }
 
+QString installed;  // set once at start, before any window
+
 }  // namespace
 
 void translateCoreTexts() { SetTextTranslator(&translateCore); }
@@ -53,7 +55,16 @@ QString installTranslations(const QLocale& locale) {
   if (language.isEmpty() || !install(gameFile(language))) return {};
   // Without it the game is still whole, only "Yes" and "No" stay English.
   install(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  installed = language;
   return language;
+}
+
+QString currentLanguage() { return installed; }
+
+QString localName(const QString& name) {
+  if (installed.isEmpty()) return name;
+  const qsizetype dot = name.lastIndexOf(u'.');
+  return dot < 0 ? name + u'.' + installed : name.left(dot) + u'.' + installed + name.mid(dot);
 }
 
 }  // namespace gorbix::i18n

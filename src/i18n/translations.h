@@ -24,4 +24,12 @@ void translateCoreTexts();
 // Returns the language installed, as chooseLanguage names it.
 QString installTranslations(const QLocale& locale = QLocale());
 
+// The language installTranslations installed ("de"), empty for English.
+QString currentLanguage();
+
+// The name of a file's own version in the current language, which the
+// build writes beside the English one where the file shows text: the
+// language before the extension ("BG_256.de.BMP"). In English, `name`.
+QString localName(const QString& name);
+
 }  // namespace gorbix::i18n
