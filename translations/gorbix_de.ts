@@ -2,6 +2,122 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>Board</name>
+    <message>
+        <source>Column %1, row %2</source>
+        <translation>Spalte %1, Zeile %2</translation>
+    </message>
+    <message>
+        <source>hole</source>
+        <translation>Lücke</translation>
+    </message>
+    <message>
+        <source>blocker</source>
+        <translation>Sperre</translation>
+    </message>
+    <message>
+        <source>bonus %1</source>
+        <translation>Bonus %1</translation>
+    </message>
+    <message>
+        <source>cross</source>
+        <translation>Kreuzung</translation>
+    </message>
+    <message>
+        <source>T-piece open up, down and right</source>
+        <translation>T-Stück offen nach oben, unten und rechts</translation>
+    </message>
+    <message>
+        <source>T-piece open up, down and left</source>
+        <translation>T-Stück offen nach oben, unten und links</translation>
+    </message>
+    <message>
+        <source>T-piece open up, left and right</source>
+        <translation>T-Stück offen nach oben, links und rechts</translation>
+    </message>
+    <message>
+        <source>T-piece open down, left and right</source>
+        <translation>T-Stück offen nach unten, links und rechts</translation>
+    </message>
+    <message>
+        <source>straight up-down</source>
+        <translation>Gerade oben-unten</translation>
+    </message>
+    <message>
+        <source>straight left-right</source>
+        <translation>Gerade links-rechts</translation>
+    </message>
+    <message>
+        <source>corner up-right</source>
+        <translation>Kurve oben-rechts</translation>
+    </message>
+    <message>
+        <source>corner up-left</source>
+        <translation>Kurve oben-links</translation>
+    </message>
+    <message>
+        <source>corner down-right</source>
+        <translation>Kurve unten-rechts</translation>
+    </message>
+    <message>
+        <source>corner down-left</source>
+        <translation>Kurve unten-links</translation>
+    </message>
+    <message>
+        <source>no tile</source>
+        <translation>kein Plättchen</translation>
+    </message>
+    <message>
+        <source>%1, fresh</source>
+        <translation>%1, unbesucht</translation>
+    </message>
+    <message>
+        <source>%1, visited</source>
+        <translation>%1, besucht</translation>
+    </message>
+    <message>
+        <source>%1, the Thing is here</source>
+        <translation>%1, hier ist das Ding</translation>
+    </message>
+    <message>
+        <source>%1, the start</source>
+        <translation>%1, der Start</translation>
+    </message>
+    <message>
+        <source>%1, the goal</source>
+        <translation>%1, das Ziel</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+</context>
+<context>
+    <name>Captions</name>
+    <message>
+        <source>Level</source>
+        <extracomment>Caption above the box with the level in play.</extracomment>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <extracomment>Caption above the box with the running score.</extracomment>
+        <translation>Punktzahl</translation>
+    </message>
+    <message>
+        <source>Best Scores</source>
+        <translation>Rekorde</translation>
+    </message>
+    <message>
+        <source>Overall Rating</source>
+        <translation>Gesamtrang</translation>
+    </message>
+</context>
+<context>
     <name>EndOfLevel</name>
     <message>
         <source>End of Level %1</source>
@@ -14,6 +130,176 @@
     <message>
         <source>You did not beat your previous score for this level (%1)</source>
         <translation>Dein bisheriger Rekord (%1) bleibt bestehen</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorTrap</name>
+    <message>
+        <source>An unexpected program error has been trapped.</source>
+        <translation>Ein unerwarteter Programmfehler wurde abgefangen.</translation>
+    </message>
+    <message>
+        <source>The program must be terminated.</source>
+        <translation>Das Programm muss beendet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>Hint</name>
+    <message>
+        <source>Send the Thing here (right click)</source>
+        <translation>Schick das Ding hierher (Rechtsklick)</translation>
+    </message>
+    <message>
+        <source>Slide this tile (left click)</source>
+        <translation>Schieb dieses Plättchen (Linksklick)</translation>
+    </message>
+    <message>
+        <source>H again: make this move</source>
+        <translation>Nochmal H: diesen Zug machen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Best line from here: %n points</source>
+        <translation>
+            <numerusform>Beste Zugfolge von hier: %n Punkt</numerusform>
+            <numerusform>Beste Zugfolge von hier: %n Punkte</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Restart This Level</source>
+        <translation>Level &amp;neu starten</translation>
+    </message>
+    <message>
+        <source>&amp;Jump to Level</source>
+        <extracomment>The Game menu item that opens the window to pick any level.</extracomment>
+        <translation>Level &amp;wählen</translation>
+    </message>
+    <message>
+        <source>&amp;Sound Effects</source>
+        <translation>&amp;Soundeffekte</translation>
+    </message>
+    <message>
+        <source>Reset All Scores</source>
+        <translation>Alle Punktzahlen zurücksetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Board Number…</source>
+        <translation>Spiel&amp;feldnummer…</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Tipp</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics…</source>
+        <translation>Stat&amp;istik…</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>Wieder&amp;herstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Keep Unfinished Board</source>
+        <translation>Angefangenes Spielfeld &amp;behalten</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Colour-Safe Tiles</source>
+        <translation>&amp;Farbenblindgerechte Plättchen</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>A size in the Zoom menu, %1 the percent (100, 150, ...).</extracomment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Tutorial</source>
+        <translation>&amp;Anleitung</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+</context>
+<context>
+    <name>Narrator</name>
+    <message>
+        <source>column %1, row %2</source>
+        <translation>Spalte %1, Zeile %2</translation>
+    </message>
+    <message>
+        <source>Cannot slide the hole</source>
+        <translation>Die Lücke lässt sich nicht schieben</translation>
+    </message>
+    <message>
+        <source>Cannot slide: not in line with the hole</source>
+        <translation>Schieben nicht möglich: nicht in Zeile oder Spalte der Lücke</translation>
+    </message>
+    <message>
+        <source>The Thing cannot go into the hole</source>
+        <translation>Das Ding kann nicht in die Lücke</translation>
+    </message>
+    <message>
+        <source>The Thing is already there</source>
+        <translation>Das Ding ist schon dort</translation>
+    </message>
+    <message>
+        <source>The Thing cannot get there</source>
+        <translation>Das Ding kommt dort nicht hin</translation>
+    </message>
+    <message>
+        <source>%1: %2. %3</source>
+        <extracomment>Said when a hint is shown: %1 the hint&apos;s first line, %2 the cell, %3 the other lines.</extracomment>
+        <translation>%1: %2. %3</translation>
+    </message>
+    <message>
+        <source>Score %1</source>
+        <translation>Punktzahl %1</translation>
+    </message>
+    <message>
+        <source>The Thing stopped on %1. Score %2</source>
+        <translation>Das Ding steht jetzt auf %1. Punktzahl %2</translation>
+    </message>
+    <message>
+        <source>%1. Score %2, %3. %4</source>
+        <translation>%1. Punktzahl %2, %3. %4</translation>
     </message>
 </context>
 <context>
@@ -124,6 +410,340 @@
     <message>
         <source>Level</source>
         <translation>Level</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Error updating file %1</source>
+        <translation>Fehler beim Aktualisieren der Datei %1</translation>
+    </message>
+    <message>
+        <source>Not stored: [%1] %2=%3</source>
+        <translation>Nicht gespeichert: [%1] %2=%3</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>the window&apos;s place</source>
+        <translation>die Position des Fensters</translation>
+    </message>
+    <message>
+        <source>the level played (%1)</source>
+        <translation>das gespielte Level (%1)</translation>
+    </message>
+    <message>
+        <source>the best scores of all levels</source>
+        <translation>die Rekorde aller Level</translation>
+    </message>
+    <message>
+        <source>the best score of level %1</source>
+        <translation>der Rekord von Level %1</translation>
+    </message>
+    <message>
+        <source>the best scores of levels %1</source>
+        <translation>die Rekorde der Level %1</translation>
+    </message>
+    <message>
+        <source>Not stored: %1.</source>
+        <translation>Nicht gespeichert: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>gorbix::BoardNumberWindow</name>
+    <message>
+        <source>Board Number</source>
+        <translation>Spielfeldnummer</translation>
+    </message>
+    <message>
+        <source>Level %1, board %2</source>
+        <translation>Level %1, Spielfeld %2</translation>
+    </message>
+    <message>
+        <source>Board &amp;number:</source>
+        <translation>Spielfeld&amp;nummer:</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <extracomment>The button that plays the board whose number is typed in.</extracomment>
+        <translation>&amp;Spielen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Best line: %n points</source>
+        <translation>
+            <numerusform>Beste Zugfolge: %n Punkt</numerusform>
+            <numerusform>Beste Zugfolge: %n Punkte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>Suche läuft…</translation>
+    </message>
+    <message>
+        <source>Type a number from 1 to %1.</source>
+        <translation>Gib eine Zahl von 1 bis %1 ein.</translation>
+    </message>
+</context>
+<context>
+    <name>gorbix::BoardSurface</name>
+    <message>
+        <source>Board</source>
+        <translation>Spielfeld</translation>
+    </message>
+</context>
+<context>
+    <name>gorbix::StatisticsChart</name>
+    <message>
+        <source>Chart</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>No levels played yet. Each level you finish or leave will appear here: your scores level by level, against the best line of each board.</source>
+        <translation>Noch keine Level gespielt. Jedes Level, das du schaffst oder verlässt, erscheint hier: deine Punktzahlen Level für Level, verglichen mit der besten Zugfolge jedes Spielfelds.</translation>
+    </message>
+    <message>
+        <source>Level %1: none finished</source>
+        <translation>Level %1: kein Spielfeld geschafft</translation>
+    </message>
+    <message>
+        <source>Level %1: best %2, mean %3, best line %4</source>
+        <translation>Level %1: Rekord %2, Schnitt %3, beste Zugfolge %4</translation>
+    </message>
+    <message>
+        <source>not known</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>Reading the record…</source>
+        <translation>Spielprotokoll wird gelesen…</translation>
+    </message>
+    <message>
+        <source>Level %1, the latest %2 boards in order of play: scores %3; best lines %4</source>
+        <translation>Level %1, die letzten %2 Spielfelder in Spielreihenfolge: Punktzahlen %3; beste Zugfolgen %4</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punktzahl</translation>
+    </message>
+    <message>
+        <source>Best score</source>
+        <translation>Rekord</translation>
+    </message>
+    <message>
+        <source>Mean score</source>
+        <translation>Ø Punktzahl</translation>
+    </message>
+    <message>
+        <source>Mean best line</source>
+        <translation>Ø beste Zugfolge</translation>
+    </message>
+    <message>
+        <source>Best line</source>
+        <translation>Beste Zugfolge</translation>
+    </message>
+    <message>
+        <source>Every level</source>
+        <translation>Alle Level</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Choose a level in the table to see its boards</source>
+        <translation>Wähle ein Level in der Tabelle, um seine Spielfelder zu sehen</translation>
+    </message>
+    <message>
+        <source>Level %1: no board finished yet</source>
+        <translation>Level %1: noch kein Spielfeld geschafft</translation>
+    </message>
+    <message>
+        <source>Level %1, boards finished in order of play</source>
+        <translation>Level %1, geschaffte Spielfelder in Spielreihenfolge</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Spielfeld</translation>
+    </message>
+</context>
+<context>
+    <name>gorbix::StatisticsCommand</name>
+    <message>
+        <source>Clear every record of levels played? Best scores stay.</source>
+        <translation>Das gesamte Spielprotokoll löschen? Die Rekorde bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>The record cannot be cleared: %1</source>
+        <translation>Das Spielprotokoll lässt sich nicht löschen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>gorbix::StatisticsWindow</name>
+    <message>
+        <source>Level</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Gespielt</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Geschafft</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Rekord</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Schnitt</translation>
+    </message>
+    <message>
+        <source>% of best line</source>
+        <translation>% der besten Zugfolge</translation>
+    </message>
+    <message>
+        <source>Hints</source>
+        <translation>Tipps</translation>
+    </message>
+    <message>
+        <source>Undos</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Time played</source>
+        <translation>Spielzeit</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Levels played</source>
+        <translation>Gespielte Level</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Statistics…</source>
+        <translation>Statistik &amp;zurücksetzen…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>1 damaged line of the record skipped</source>
+        <translation>1 beschädigte Zeile des Spielprotokolls übersprungen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n damaged lines of the record skipped</source>
+        <translation>
+            <numerusform>%n beschädigte Zeile des Spielprotokolls übersprungen</numerusform>
+            <numerusform>%n beschädigte Zeilen des Spielprotokolls übersprungen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>gorbix::frmEOGame</name>
+    <message>
+        <source>Score for This Level:</source>
+        <translation>Punkte im Level:</translation>
+    </message>
+    <message>
+        <source>Rating for This Level:</source>
+        <translation>Rang im Level:</translation>
+    </message>
+    <message>
+        <source>Overall Rating for All 25 Levels</source>
+        <translation>Gesamtrang über alle 25 Level</translation>
+    </message>
+    <message>
+        <source>Try &amp;Again</source>
+        <translation>Noch&amp;mal</translation>
+    </message>
+    <message>
+        <source>&amp;Next Level</source>
+        <translation>&amp;Nächstes Level</translation>
+    </message>
+    <message>
+        <source>&amp;Jump to Level</source>
+        <extracomment>The button (99 px) that opens the window to pick any level.</extracomment>
+        <translation>Level &amp;wählen</translation>
+    </message>
+    <message>
+        <source>&amp;Quit Game</source>
+        <translation>Spiel &amp;beenden</translation>
+    </message>
+</context>
+<context>
+    <name>gorbix::frmJump</name>
+    <message>
+        <source>Jump to New Level</source>
+        <translation>Level wählen</translation>
+    </message>
+    <message>
+        <source>You are currently on level %1</source>
+        <translation>Du bist gerade in Level %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Pick a Level</source>
+        <translation>Wähle ein Level</translation>
+    </message>
+</context>
+<context>
+    <name>gorbix::frmMain</name>
+    <message>
+        <source>Gorbix!</source>
+        <translation>Gorbix!</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset all of the
+scores, for all 25 levels, back to zero?</source>
+        <translation>Willst du wirklich die Punktzahlen aller
+25 Level auf null zurücksetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>gorbix::help::frmAbout</name>
+    <message>
+        <source>About Gorbix!</source>
+        <translation>Über Gorbix!</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 the Gorbix developers</source>
+        <translation>Copyright © 2026 die Gorbix-Entwickler</translation>
+    </message>
+    <message>
+        <source>Slide the tiles, lay the track and guide the Thing home.
+Press F1 in the game to open the tutorial.</source>
+        <translation>Schieb die Plättchen, leg die Gleise und bring das Ding nach Hause.
+Drück F1 im Spiel, um die Anleitung zu öffnen.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

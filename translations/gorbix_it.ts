@@ -2,6 +2,122 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>Board</name>
+    <message>
+        <source>Column %1, row %2</source>
+        <translation>Colonna %1, riga %2</translation>
+    </message>
+    <message>
+        <source>hole</source>
+        <translation>buco</translation>
+    </message>
+    <message>
+        <source>blocker</source>
+        <translation>ostacolo</translation>
+    </message>
+    <message>
+        <source>bonus %1</source>
+        <translation>bonus %1</translation>
+    </message>
+    <message>
+        <source>cross</source>
+        <translation>incrocio</translation>
+    </message>
+    <message>
+        <source>T-piece open up, down and right</source>
+        <translation>tessera a T aperta in alto, in basso e a destra</translation>
+    </message>
+    <message>
+        <source>T-piece open up, down and left</source>
+        <translation>tessera a T aperta in alto, in basso e a sinistra</translation>
+    </message>
+    <message>
+        <source>T-piece open up, left and right</source>
+        <translation>tessera a T aperta in alto, a sinistra e a destra</translation>
+    </message>
+    <message>
+        <source>T-piece open down, left and right</source>
+        <translation>tessera a T aperta in basso, a sinistra e a destra</translation>
+    </message>
+    <message>
+        <source>straight up-down</source>
+        <translation>rettilineo alto-basso</translation>
+    </message>
+    <message>
+        <source>straight left-right</source>
+        <translation>rettilineo sinistra-destra</translation>
+    </message>
+    <message>
+        <source>corner up-right</source>
+        <translation>curva alto-destra</translation>
+    </message>
+    <message>
+        <source>corner up-left</source>
+        <translation>curva alto-sinistra</translation>
+    </message>
+    <message>
+        <source>corner down-right</source>
+        <translation>curva basso-destra</translation>
+    </message>
+    <message>
+        <source>corner down-left</source>
+        <translation>curva basso-sinistra</translation>
+    </message>
+    <message>
+        <source>no tile</source>
+        <translation>nessuna tessera</translation>
+    </message>
+    <message>
+        <source>%1, fresh</source>
+        <translation>%1, tessera non visitata</translation>
+    </message>
+    <message>
+        <source>%1, visited</source>
+        <translation>%1, tessera visitata</translation>
+    </message>
+    <message>
+        <source>%1, the Thing is here</source>
+        <translation>%1, qui c’è la Cosa</translation>
+    </message>
+    <message>
+        <source>%1, the start</source>
+        <translation>%1, la partenza</translation>
+    </message>
+    <message>
+        <source>%1, the goal</source>
+        <translation>%1, il traguardo</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonna %1</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Riga %1</translation>
+    </message>
+</context>
+<context>
+    <name>Captions</name>
+    <message>
+        <source>Level</source>
+        <extracomment>Caption above the box with the level in play.</extracomment>
+        <translation>Livello</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <extracomment>Caption above the box with the running score.</extracomment>
+        <translation>Punteggio</translation>
+    </message>
+    <message>
+        <source>Best Scores</source>
+        <translation>Migliori punteggi</translation>
+    </message>
+    <message>
+        <source>Overall Rating</source>
+        <translation>Grado complessivo</translation>
+    </message>
+</context>
+<context>
     <name>EndOfLevel</name>
     <message>
         <source>End of Level %1</source>
@@ -14,6 +130,176 @@
     <message>
         <source>You did not beat your previous score for this level (%1)</source>
         <translation>Non hai battuto il tuo record per questo livello (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorTrap</name>
+    <message>
+        <source>An unexpected program error has been trapped.</source>
+        <translation>È stato intercettato un errore imprevisto del programma.</translation>
+    </message>
+    <message>
+        <source>The program must be terminated.</source>
+        <translation>Il programma deve essere chiuso.</translation>
+    </message>
+</context>
+<context>
+    <name>Hint</name>
+    <message>
+        <source>Send the Thing here (right click)</source>
+        <translation>Manda qui la Cosa (clic destro)</translation>
+    </message>
+    <message>
+        <source>Slide this tile (left click)</source>
+        <translation>Fai scorrere questa tessera (clic sinistro)</translation>
+    </message>
+    <message>
+        <source>H again: make this move</source>
+        <translation>Di nuovo H: fai questa mossa</translation>
+    </message>
+    <message numerus="yes">
+        <source>Best line from here: %n points</source>
+        <translation>
+            <numerusform>Soluzione migliore da qui: %n punto</numerusform>
+            <numerusform>Soluzione migliore da qui: %n punti</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Gioco</translation>
+    </message>
+    <message>
+        <source>&amp;Restart This Level</source>
+        <translation>&amp;Ricomincia questo livello</translation>
+    </message>
+    <message>
+        <source>&amp;Jump to Level</source>
+        <extracomment>The Game menu item that opens the window to pick any level.</extracomment>
+        <translation>&amp;Vai al livello</translation>
+    </message>
+    <message>
+        <source>&amp;Sound Effects</source>
+        <translation>Effetti so&amp;nori</translation>
+    </message>
+    <message>
+        <source>Reset All Scores</source>
+        <translation>Azzera tutti i punteggi</translation>
+    </message>
+    <message>
+        <source>&amp;Board Number…</source>
+        <translation>Numero di &amp;tabellone…</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Suggerimento</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics…</source>
+        <translation>Stat&amp;istiche…</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>Ri&amp;peti</translation>
+    </message>
+    <message>
+        <source>&amp;Keep Unfinished Board</source>
+        <translation>&amp;Conserva il tabellone incompiuto</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>&amp;Colour-Safe Tiles</source>
+        <translation>Tessere per &amp;daltonici</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>A size in the Zoom menu, %1 the percent (100, 150, ...).</extracomment>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Riduci</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;Tutorial</source>
+        <translation>&amp;Tutorial</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Informazioni</translation>
+    </message>
+</context>
+<context>
+    <name>Narrator</name>
+    <message>
+        <source>column %1, row %2</source>
+        <translation>colonna %1, riga %2</translation>
+    </message>
+    <message>
+        <source>Cannot slide the hole</source>
+        <translation>Non si può far scorrere il buco</translation>
+    </message>
+    <message>
+        <source>Cannot slide: not in line with the hole</source>
+        <translation>Impossibile far scorrere: non è in linea con il buco</translation>
+    </message>
+    <message>
+        <source>The Thing cannot go into the hole</source>
+        <translation>La Cosa non può entrare nel buco</translation>
+    </message>
+    <message>
+        <source>The Thing is already there</source>
+        <translation>La Cosa è già lì</translation>
+    </message>
+    <message>
+        <source>The Thing cannot get there</source>
+        <translation>La Cosa non può arrivarci</translation>
+    </message>
+    <message>
+        <source>%1: %2. %3</source>
+        <extracomment>Said when a hint is shown: %1 the hint&apos;s first line, %2 the cell, %3 the other lines.</extracomment>
+        <translation>%1: %2. %3</translation>
+    </message>
+    <message>
+        <source>Score %1</source>
+        <translation>Punteggio %1</translation>
+    </message>
+    <message>
+        <source>The Thing stopped on %1. Score %2</source>
+        <translation>La Cosa si è fermata in %1. Punteggio %2</translation>
+    </message>
+    <message>
+        <source>%1. Score %2, %3. %4</source>
+        <translation>%1. Punteggio %2, %3. %4</translation>
     </message>
 </context>
 <context>
@@ -124,6 +410,340 @@
     <message>
         <source>Level</source>
         <translation>Liv.</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Error updating file %1</source>
+        <translation>Errore durante l’aggiornamento del file %1</translation>
+    </message>
+    <message>
+        <source>Not stored: [%1] %2=%3</source>
+        <translation>Non salvato: [%1] %2=%3</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>the window&apos;s place</source>
+        <translation>la posizione della finestra</translation>
+    </message>
+    <message>
+        <source>the level played (%1)</source>
+        <translation>il livello giocato (%1)</translation>
+    </message>
+    <message>
+        <source>the best scores of all levels</source>
+        <translation>i migliori punteggi di tutti i livelli</translation>
+    </message>
+    <message>
+        <source>the best score of level %1</source>
+        <translation>il miglior punteggio del livello %1</translation>
+    </message>
+    <message>
+        <source>the best scores of levels %1</source>
+        <translation>i migliori punteggi dei livelli %1</translation>
+    </message>
+    <message>
+        <source>Not stored: %1.</source>
+        <translation>Non salvato: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>gorbix::BoardNumberWindow</name>
+    <message>
+        <source>Board Number</source>
+        <translation>Numero di tabellone</translation>
+    </message>
+    <message>
+        <source>Level %1, board %2</source>
+        <translation>Livello %1, tabellone %2</translation>
+    </message>
+    <message>
+        <source>Board &amp;number:</source>
+        <translation>&amp;Numero di tabellone:</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <extracomment>The button that plays the board whose number is typed in.</extracomment>
+        <translation>&amp;Gioca</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message numerus="yes">
+        <source>Best line: %n points</source>
+        <translation>
+            <numerusform>Soluzione migliore: %n punto</numerusform>
+            <numerusform>Soluzione migliore: %n punti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>Ricerca in corso…</translation>
+    </message>
+    <message>
+        <source>Type a number from 1 to %1.</source>
+        <translation>Digita un numero da 1 a %1.</translation>
+    </message>
+</context>
+<context>
+    <name>gorbix::BoardSurface</name>
+    <message>
+        <source>Board</source>
+        <translation>Tabellone</translation>
+    </message>
+</context>
+<context>
+    <name>gorbix::StatisticsChart</name>
+    <message>
+        <source>Chart</source>
+        <translation>Grafico</translation>
+    </message>
+    <message>
+        <source>No levels played yet. Each level you finish or leave will appear here: your scores level by level, against the best line of each board.</source>
+        <translation>Nessun livello ancora giocato. Ogni livello che completi o lasci comparirà qui: i tuoi punteggi livello per livello, a confronto con la soluzione migliore di ogni tabellone.</translation>
+    </message>
+    <message>
+        <source>Level %1: none finished</source>
+        <translation>Livello %1: nessun tabellone completato</translation>
+    </message>
+    <message>
+        <source>Level %1: best %2, mean %3, best line %4</source>
+        <translation>Livello %1: record %2, media %3, soluzione migliore %4</translation>
+    </message>
+    <message>
+        <source>not known</source>
+        <translation>sconosciuta</translation>
+    </message>
+    <message>
+        <source>Reading the record…</source>
+        <translation>Lettura del registro…</translation>
+    </message>
+    <message>
+        <source>Level %1, the latest %2 boards in order of play: scores %3; best lines %4</source>
+        <translation>Livello %1, gli ultimi %2 tabelloni in ordine di gioco: punteggi %3; soluzioni migliori %4</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punteggio</translation>
+    </message>
+    <message>
+        <source>Best score</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>Mean score</source>
+        <translation>Punteggio medio</translation>
+    </message>
+    <message>
+        <source>Mean best line</source>
+        <translation>Sol. migliore media</translation>
+    </message>
+    <message>
+        <source>Best line</source>
+        <translation>Soluzione migliore</translation>
+    </message>
+    <message>
+        <source>Every level</source>
+        <translation>Tutti i livelli</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Livello</translation>
+    </message>
+    <message>
+        <source>Choose a level in the table to see its boards</source>
+        <translation>Scegli un livello nella tabella per vederne i tabelloni</translation>
+    </message>
+    <message>
+        <source>Level %1: no board finished yet</source>
+        <translation>Livello %1: ancora nessun tabellone completato</translation>
+    </message>
+    <message>
+        <source>Level %1, boards finished in order of play</source>
+        <translation>Livello %1, tabelloni completati in ordine di gioco</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Tabellone</translation>
+    </message>
+</context>
+<context>
+    <name>gorbix::StatisticsCommand</name>
+    <message>
+        <source>Clear every record of levels played? Best scores stay.</source>
+        <translation>Cancellare tutto il registro dei livelli giocati? I migliori punteggi restano.</translation>
+    </message>
+    <message>
+        <source>The record cannot be cleared: %1</source>
+        <translation>Impossibile cancellare il registro: %1</translation>
+    </message>
+</context>
+<context>
+    <name>gorbix::StatisticsWindow</name>
+    <message>
+        <source>Level</source>
+        <translation>Livello</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Partite</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Completate</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>% of best line</source>
+        <translation>% della soluzione migliore</translation>
+    </message>
+    <message>
+        <source>Hints</source>
+        <translation>Suggerimenti</translation>
+    </message>
+    <message>
+        <source>Undos</source>
+        <translation>Annullamenti</translation>
+    </message>
+    <message>
+        <source>Time played</source>
+        <translation>Tempo di gioco</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Totale</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiche</translation>
+    </message>
+    <message>
+        <source>Levels played</source>
+        <translation>Livelli giocati</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Statistics…</source>
+        <translation>&amp;Azzera statistiche…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>1 damaged line of the record skipped</source>
+        <translation>Saltata 1 riga danneggiata del registro</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n damaged lines of the record skipped</source>
+        <translation>
+            <numerusform>Saltata %n riga danneggiata del registro</numerusform>
+            <numerusform>Saltate %n righe danneggiate del registro</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>gorbix::frmEOGame</name>
+    <message>
+        <source>Score for This Level:</source>
+        <translation>Punti del livello:</translation>
+    </message>
+    <message>
+        <source>Rating for This Level:</source>
+        <translation>Grado del livello:</translation>
+    </message>
+    <message>
+        <source>Overall Rating for All 25 Levels</source>
+        <translation>Grado complessivo sui 25 livelli</translation>
+    </message>
+    <message>
+        <source>Try &amp;Again</source>
+        <translation>&amp;Riprova</translation>
+    </message>
+    <message>
+        <source>&amp;Next Level</source>
+        <translation>&amp;Prossimo livello</translation>
+    </message>
+    <message>
+        <source>&amp;Jump to Level</source>
+        <extracomment>The button (99 px) that opens the window to pick any level.</extracomment>
+        <translation>&amp;Vai al livello</translation>
+    </message>
+    <message>
+        <source>&amp;Quit Game</source>
+        <translation>&amp;Esci dal gioco</translation>
+    </message>
+</context>
+<context>
+    <name>gorbix::frmJump</name>
+    <message>
+        <source>Jump to New Level</source>
+        <translation>Vai a un altro livello</translation>
+    </message>
+    <message>
+        <source>You are currently on level %1</source>
+        <translation>Sei al livello %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Pick a Level</source>
+        <translation>Scegli un livello</translation>
+    </message>
+</context>
+<context>
+    <name>gorbix::frmMain</name>
+    <message>
+        <source>Gorbix!</source>
+        <translation>Gorbix!</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset all of the
+scores, for all 25 levels, back to zero?</source>
+        <translation>Vuoi davvero azzerare i punteggi
+di tutti i 25 livelli?</translation>
+    </message>
+</context>
+<context>
+    <name>gorbix::help::frmAbout</name>
+    <message>
+        <source>About Gorbix!</source>
+        <translation>Informazioni su Gorbix!</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versione %1</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 the Gorbix developers</source>
+        <translation>Copyright © 2026 gli sviluppatori di Gorbix</translation>
+    </message>
+    <message>
+        <source>Slide the tiles, lay the track and guide the Thing home.
+Press F1 in the game to open the tutorial.</source>
+        <translation>Fai scorrere le tessere, posa i binari e riporta a casa la Cosa.
+Premi F1 nel gioco per aprire il tutorial.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

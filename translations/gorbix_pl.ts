@@ -2,6 +2,122 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="en">
 <context>
+    <name>Board</name>
+    <message>
+        <source>Column %1, row %2</source>
+        <translation>Kolumna %1, wiersz %2</translation>
+    </message>
+    <message>
+        <source>hole</source>
+        <translation>dziura</translation>
+    </message>
+    <message>
+        <source>blocker</source>
+        <translation>blokada</translation>
+    </message>
+    <message>
+        <source>bonus %1</source>
+        <translation>bonus %1</translation>
+    </message>
+    <message>
+        <source>cross</source>
+        <translation>skrzyżowanie</translation>
+    </message>
+    <message>
+        <source>T-piece open up, down and right</source>
+        <translation>kafelek T otwarty w górę, w dół i w prawo</translation>
+    </message>
+    <message>
+        <source>T-piece open up, down and left</source>
+        <translation>kafelek T otwarty w górę, w dół i w lewo</translation>
+    </message>
+    <message>
+        <source>T-piece open up, left and right</source>
+        <translation>kafelek T otwarty w górę, w lewo i w prawo</translation>
+    </message>
+    <message>
+        <source>T-piece open down, left and right</source>
+        <translation>kafelek T otwarty w dół, w lewo i w prawo</translation>
+    </message>
+    <message>
+        <source>straight up-down</source>
+        <translation>prosta góra-dół</translation>
+    </message>
+    <message>
+        <source>straight left-right</source>
+        <translation>prosta lewo-prawo</translation>
+    </message>
+    <message>
+        <source>corner up-right</source>
+        <translation>zakręt góra-prawo</translation>
+    </message>
+    <message>
+        <source>corner up-left</source>
+        <translation>zakręt góra-lewo</translation>
+    </message>
+    <message>
+        <source>corner down-right</source>
+        <translation>zakręt dół-prawo</translation>
+    </message>
+    <message>
+        <source>corner down-left</source>
+        <translation>zakręt dół-lewo</translation>
+    </message>
+    <message>
+        <source>no tile</source>
+        <translation>brak kafelka</translation>
+    </message>
+    <message>
+        <source>%1, fresh</source>
+        <translation>%1, kafelek nieodwiedzony</translation>
+    </message>
+    <message>
+        <source>%1, visited</source>
+        <translation>%1, kafelek odwiedzony</translation>
+    </message>
+    <message>
+        <source>%1, the Thing is here</source>
+        <translation>%1, tu jest Stworek</translation>
+    </message>
+    <message>
+        <source>%1, the start</source>
+        <translation>%1, start</translation>
+    </message>
+    <message>
+        <source>%1, the goal</source>
+        <translation>%1, meta</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Kolumna %1</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Wiersz %1</translation>
+    </message>
+</context>
+<context>
+    <name>Captions</name>
+    <message>
+        <source>Level</source>
+        <extracomment>Caption above the box with the level in play.</extracomment>
+        <translation>Poziom</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <extracomment>Caption above the box with the running score.</extracomment>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>Best Scores</source>
+        <translation>Rekordy</translation>
+    </message>
+    <message>
+        <source>Overall Rating</source>
+        <translation>Ranga ogólna</translation>
+    </message>
+</context>
+<context>
     <name>EndOfLevel</name>
     <message>
         <source>End of Level %1</source>
@@ -14,6 +130,177 @@
     <message>
         <source>You did not beat your previous score for this level (%1)</source>
         <translation>Twój poprzedni rekord (%1) nie został pobity</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorTrap</name>
+    <message>
+        <source>An unexpected program error has been trapped.</source>
+        <translation>Przechwycono nieoczekiwany błąd programu.</translation>
+    </message>
+    <message>
+        <source>The program must be terminated.</source>
+        <translation>Program musi zostać zamknięty.</translation>
+    </message>
+</context>
+<context>
+    <name>Hint</name>
+    <message>
+        <source>Send the Thing here (right click)</source>
+        <translation>Wyślij tu Stworka (kliknij prawym)</translation>
+    </message>
+    <message>
+        <source>Slide this tile (left click)</source>
+        <translation>Przesuń ten kafelek (kliknij lewym)</translation>
+    </message>
+    <message>
+        <source>H again: make this move</source>
+        <translation>Ponownie H: wykonaj ten ruch</translation>
+    </message>
+    <message numerus="yes">
+        <source>Best line from here: %n points</source>
+        <translation>
+            <numerusform>Najlepsze rozwiązanie stąd: %n punkt</numerusform>
+            <numerusform>Najlepsze rozwiązanie stąd: %n punkty</numerusform>
+            <numerusform>Najlepsze rozwiązanie stąd: %n punktów</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Zakończ</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Gra</translation>
+    </message>
+    <message>
+        <source>&amp;Restart This Level</source>
+        <translation>&amp;Zacznij poziom od nowa</translation>
+    </message>
+    <message>
+        <source>&amp;Jump to Level</source>
+        <extracomment>The Game menu item that opens the window to pick any level.</extracomment>
+        <translation>&amp;Przejdź do poziomu</translation>
+    </message>
+    <message>
+        <source>&amp;Sound Effects</source>
+        <translation>&amp;Efekty dźwiękowe</translation>
+    </message>
+    <message>
+        <source>Reset All Scores</source>
+        <translation>Wyzeruj wszystkie wyniki</translation>
+    </message>
+    <message>
+        <source>&amp;Board Number…</source>
+        <translation>&amp;Numer planszy…</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>Po&amp;dpowiedź</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics…</source>
+        <translation>&amp;Statystyki…</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Cofnij</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>P&amp;onów</translation>
+    </message>
+    <message>
+        <source>&amp;Keep Unfinished Board</source>
+        <translation>Z&amp;achowuj niedokończoną planszę</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Widok</translation>
+    </message>
+    <message>
+        <source>&amp;Colour-Safe Tiles</source>
+        <translation>Kafelki dla &amp;daltonistów</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Powiększenie</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>A size in the Zoom menu, %1 the percent (100, 150, ...).</extracomment>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Po&amp;większ</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Po&amp;mniejsz</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Pomo&amp;c</translation>
+    </message>
+    <message>
+        <source>&amp;Tutorial</source>
+        <translation>&amp;Samouczek</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;O programie</translation>
+    </message>
+</context>
+<context>
+    <name>Narrator</name>
+    <message>
+        <source>column %1, row %2</source>
+        <translation>kolumna %1, wiersz %2</translation>
+    </message>
+    <message>
+        <source>Cannot slide the hole</source>
+        <translation>Nie można przesunąć dziury</translation>
+    </message>
+    <message>
+        <source>Cannot slide: not in line with the hole</source>
+        <translation>Nie można przesunąć: nie w jednej linii z dziurą</translation>
+    </message>
+    <message>
+        <source>The Thing cannot go into the hole</source>
+        <translation>Stworek nie może wejść do dziury</translation>
+    </message>
+    <message>
+        <source>The Thing is already there</source>
+        <translation>Stworek już tam jest</translation>
+    </message>
+    <message>
+        <source>The Thing cannot get there</source>
+        <translation>Stworek nie może tam dojść</translation>
+    </message>
+    <message>
+        <source>%1: %2. %3</source>
+        <extracomment>Said when a hint is shown: %1 the hint&apos;s first line, %2 the cell, %3 the other lines.</extracomment>
+        <translation>%1: %2. %3</translation>
+    </message>
+    <message>
+        <source>Score %1</source>
+        <translation>Wynik %1</translation>
+    </message>
+    <message>
+        <source>The Thing stopped on %1. Score %2</source>
+        <translation>Stworek zatrzymał się na polu: %1. Wynik %2</translation>
+    </message>
+    <message>
+        <source>%1. Score %2, %3. %4</source>
+        <translation>%1. Wynik %2, %3. %4</translation>
     </message>
 </context>
 <context>
@@ -124,6 +411,342 @@
     <message>
         <source>Level</source>
         <translation>Poziom</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Error updating file %1</source>
+        <translation>Błąd podczas aktualizacji pliku %1</translation>
+    </message>
+    <message>
+        <source>Not stored: [%1] %2=%3</source>
+        <translation>Nie zapisano: [%1] %2=%3</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 i %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>the window&apos;s place</source>
+        <translation>położenie okna</translation>
+    </message>
+    <message>
+        <source>the level played (%1)</source>
+        <translation>rozgrywany poziom (%1)</translation>
+    </message>
+    <message>
+        <source>the best scores of all levels</source>
+        <translation>rekordy wszystkich poziomów</translation>
+    </message>
+    <message>
+        <source>the best score of level %1</source>
+        <translation>rekord poziomu %1</translation>
+    </message>
+    <message>
+        <source>the best scores of levels %1</source>
+        <translation>rekordy poziomów %1</translation>
+    </message>
+    <message>
+        <source>Not stored: %1.</source>
+        <translation>Nie zapisano: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>gorbix::BoardNumberWindow</name>
+    <message>
+        <source>Board Number</source>
+        <translation>Numer planszy</translation>
+    </message>
+    <message>
+        <source>Level %1, board %2</source>
+        <translation>Poziom %1, plansza %2</translation>
+    </message>
+    <message>
+        <source>Board &amp;number:</source>
+        <translation>&amp;Numer planszy:</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <extracomment>The button that plays the board whose number is typed in.</extracomment>
+        <translation>&amp;Graj</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message numerus="yes">
+        <source>Best line: %n points</source>
+        <translation>
+            <numerusform>Najlepsze rozwiązanie: %n punkt</numerusform>
+            <numerusform>Najlepsze rozwiązanie: %n punkty</numerusform>
+            <numerusform>Najlepsze rozwiązanie: %n punktów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>Szukanie…</translation>
+    </message>
+    <message>
+        <source>Type a number from 1 to %1.</source>
+        <translation>Wpisz liczbę od 1 do %1.</translation>
+    </message>
+</context>
+<context>
+    <name>gorbix::BoardSurface</name>
+    <message>
+        <source>Board</source>
+        <translation>Plansza</translation>
+    </message>
+</context>
+<context>
+    <name>gorbix::StatisticsChart</name>
+    <message>
+        <source>Chart</source>
+        <translation>Wykres</translation>
+    </message>
+    <message>
+        <source>No levels played yet. Each level you finish or leave will appear here: your scores level by level, against the best line of each board.</source>
+        <translation>Nie rozegrano jeszcze żadnego poziomu. Każdy poziom, który ukończysz lub opuścisz, pojawi się tutaj: twoje wyniki poziom po poziomie na tle najlepszego rozwiązania każdej planszy.</translation>
+    </message>
+    <message>
+        <source>Level %1: none finished</source>
+        <translation>Poziom %1: brak ukończonych plansz</translation>
+    </message>
+    <message>
+        <source>Level %1: best %2, mean %3, best line %4</source>
+        <translation>Poziom %1: rekord %2, średnia %3, najlepsze rozwiązanie %4</translation>
+    </message>
+    <message>
+        <source>not known</source>
+        <translation>nieznane</translation>
+    </message>
+    <message>
+        <source>Reading the record…</source>
+        <translation>Wczytywanie rejestru…</translation>
+    </message>
+    <message>
+        <source>Level %1, the latest %2 boards in order of play: scores %3; best lines %4</source>
+        <translation>Poziom %1, ostatnie plansze w kolejności gry (%2): wyniki %3; najlepsze rozwiązania %4</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>Best score</source>
+        <translation>Rekord</translation>
+    </message>
+    <message>
+        <source>Mean score</source>
+        <translation>Średni wynik</translation>
+    </message>
+    <message>
+        <source>Mean best line</source>
+        <translation>Średnie najl. rozwiązanie</translation>
+    </message>
+    <message>
+        <source>Best line</source>
+        <translation>Najlepsze rozwiązanie</translation>
+    </message>
+    <message>
+        <source>Every level</source>
+        <translation>Wszystkie poziomy</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Poziom</translation>
+    </message>
+    <message>
+        <source>Choose a level in the table to see its boards</source>
+        <translation>Wybierz poziom w tabeli, aby zobaczyć jego plansze</translation>
+    </message>
+    <message>
+        <source>Level %1: no board finished yet</source>
+        <translation>Poziom %1: nie ukończono jeszcze żadnej planszy</translation>
+    </message>
+    <message>
+        <source>Level %1, boards finished in order of play</source>
+        <translation>Poziom %1, ukończone plansze w kolejności gry</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Plansza</translation>
+    </message>
+</context>
+<context>
+    <name>gorbix::StatisticsCommand</name>
+    <message>
+        <source>Clear every record of levels played? Best scores stay.</source>
+        <translation>Wyczyścić cały rejestr rozegranych poziomów? Rekordy zostaną zachowane.</translation>
+    </message>
+    <message>
+        <source>The record cannot be cleared: %1</source>
+        <translation>Nie można wyczyścić rejestru: %1</translation>
+    </message>
+</context>
+<context>
+    <name>gorbix::StatisticsWindow</name>
+    <message>
+        <source>Level</source>
+        <translation>Poziom</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Rozegrane</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Ukończone</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Rekord</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Średnia</translation>
+    </message>
+    <message>
+        <source>% of best line</source>
+        <translation>% najlepszego rozwiązania</translation>
+    </message>
+    <message>
+        <source>Hints</source>
+        <translation>Podpowiedzi</translation>
+    </message>
+    <message>
+        <source>Undos</source>
+        <translation>Cofnięcia</translation>
+    </message>
+    <message>
+        <source>Time played</source>
+        <translation>Czas gry</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Razem</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statystyki</translation>
+    </message>
+    <message>
+        <source>Levels played</source>
+        <translation>Rozegrane poziomy</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Statistics…</source>
+        <translation>&amp;Wyzeruj statystyki…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>1 damaged line of the record skipped</source>
+        <translation>Pominięto 1 uszkodzony wiersz rejestru</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n damaged lines of the record skipped</source>
+        <translation>
+            <numerusform>Pominięto %n uszkodzony wiersz rejestru</numerusform>
+            <numerusform>Pominięto %n uszkodzone wiersze rejestru</numerusform>
+            <numerusform>Pominięto %n uszkodzonych wierszy rejestru</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>gorbix::frmEOGame</name>
+    <message>
+        <source>Score for This Level:</source>
+        <translation>Wynik poziomu:</translation>
+    </message>
+    <message>
+        <source>Rating for This Level:</source>
+        <translation>Ranga poziomu:</translation>
+    </message>
+    <message>
+        <source>Overall Rating for All 25 Levels</source>
+        <translation>Ranga ogólna ze wszystkich 25 poziomów</translation>
+    </message>
+    <message>
+        <source>Try &amp;Again</source>
+        <translation>Jeszcze &amp;raz</translation>
+    </message>
+    <message>
+        <source>&amp;Next Level</source>
+        <translation>&amp;Następny poziom</translation>
+    </message>
+    <message>
+        <source>&amp;Jump to Level</source>
+        <extracomment>The button (99 px) that opens the window to pick any level.</extracomment>
+        <translation>&amp;Wybierz poziom</translation>
+    </message>
+    <message>
+        <source>&amp;Quit Game</source>
+        <translation>&amp;Zakończ grę</translation>
+    </message>
+</context>
+<context>
+    <name>gorbix::frmJump</name>
+    <message>
+        <source>Jump to New Level</source>
+        <translation>Przejdź do innego poziomu</translation>
+    </message>
+    <message>
+        <source>You are currently on level %1</source>
+        <translation>Jesteś na poziomie %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Pick a Level</source>
+        <translation>Wybierz poziom</translation>
+    </message>
+</context>
+<context>
+    <name>gorbix::frmMain</name>
+    <message>
+        <source>Gorbix!</source>
+        <translation>Gorbix!</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset all of the
+scores, for all 25 levels, back to zero?</source>
+        <translation>Czy na pewno wyzerować wyniki
+wszystkich 25 poziomów?</translation>
+    </message>
+</context>
+<context>
+    <name>gorbix::help::frmAbout</name>
+    <message>
+        <source>About Gorbix!</source>
+        <translation>O grze Gorbix!</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Wersja %1</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 the Gorbix developers</source>
+        <translation>Copyright © 2026 twórcy gry Gorbix</translation>
+    </message>
+    <message>
+        <source>Slide the tiles, lay the track and guide the Thing home.
+Press F1 in the game to open the tutorial.</source>
+        <translation>Przesuwaj kafelki, układaj tory i doprowadź Stworka do domu.
+Naciśnij F1 w grze, aby otworzyć samouczek.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,122 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
+    <name>Board</name>
+    <message>
+        <source>Column %1, row %2</source>
+        <translation>Coluna %1, linha %2</translation>
+    </message>
+    <message>
+        <source>hole</source>
+        <translation>buraco</translation>
+    </message>
+    <message>
+        <source>blocker</source>
+        <translation>obstáculo</translation>
+    </message>
+    <message>
+        <source>bonus %1</source>
+        <translation>bônus %1</translation>
+    </message>
+    <message>
+        <source>cross</source>
+        <translation>cruzamento</translation>
+    </message>
+    <message>
+        <source>T-piece open up, down and right</source>
+        <translation>peça em T aberta para cima, para baixo e para a direita</translation>
+    </message>
+    <message>
+        <source>T-piece open up, down and left</source>
+        <translation>peça em T aberta para cima, para baixo e para a esquerda</translation>
+    </message>
+    <message>
+        <source>T-piece open up, left and right</source>
+        <translation>peça em T aberta para cima, para a esquerda e para a direita</translation>
+    </message>
+    <message>
+        <source>T-piece open down, left and right</source>
+        <translation>peça em T aberta para baixo, para a esquerda e para a direita</translation>
+    </message>
+    <message>
+        <source>straight up-down</source>
+        <translation>reta cima-baixo</translation>
+    </message>
+    <message>
+        <source>straight left-right</source>
+        <translation>reta esquerda-direita</translation>
+    </message>
+    <message>
+        <source>corner up-right</source>
+        <translation>curva cima-direita</translation>
+    </message>
+    <message>
+        <source>corner up-left</source>
+        <translation>curva cima-esquerda</translation>
+    </message>
+    <message>
+        <source>corner down-right</source>
+        <translation>curva baixo-direita</translation>
+    </message>
+    <message>
+        <source>corner down-left</source>
+        <translation>curva baixo-esquerda</translation>
+    </message>
+    <message>
+        <source>no tile</source>
+        <translation>sem peça</translation>
+    </message>
+    <message>
+        <source>%1, fresh</source>
+        <translation>%1, peça não visitada</translation>
+    </message>
+    <message>
+        <source>%1, visited</source>
+        <translation>%1, peça visitada</translation>
+    </message>
+    <message>
+        <source>%1, the Thing is here</source>
+        <translation>%1, a Coisa está aqui</translation>
+    </message>
+    <message>
+        <source>%1, the start</source>
+        <translation>%1, a largada</translation>
+    </message>
+    <message>
+        <source>%1, the goal</source>
+        <translation>%1, a chegada</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Coluna %1</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Linha %1</translation>
+    </message>
+</context>
+<context>
+    <name>Captions</name>
+    <message>
+        <source>Level</source>
+        <extracomment>Caption above the box with the level in play.</extracomment>
+        <translation>Fase</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <extracomment>Caption above the box with the running score.</extracomment>
+        <translation>Pontuação</translation>
+    </message>
+    <message>
+        <source>Best Scores</source>
+        <translation>Recordes</translation>
+    </message>
+    <message>
+        <source>Overall Rating</source>
+        <translation>Título geral</translation>
+    </message>
+</context>
+<context>
     <name>EndOfLevel</name>
     <message>
         <source>End of Level %1</source>
@@ -14,6 +130,176 @@
     <message>
         <source>You did not beat your previous score for this level (%1)</source>
         <translation>Você não bateu seu recorde anterior nesta fase (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorTrap</name>
+    <message>
+        <source>An unexpected program error has been trapped.</source>
+        <translation>Um erro inesperado do programa foi interceptado.</translation>
+    </message>
+    <message>
+        <source>The program must be terminated.</source>
+        <translation>O programa precisa ser encerrado.</translation>
+    </message>
+</context>
+<context>
+    <name>Hint</name>
+    <message>
+        <source>Send the Thing here (right click)</source>
+        <translation>Mande a Coisa para cá (clique direito)</translation>
+    </message>
+    <message>
+        <source>Slide this tile (left click)</source>
+        <translation>Deslize esta peça (clique esquerdo)</translation>
+    </message>
+    <message>
+        <source>H again: make this move</source>
+        <translation>H de novo: fazer esta jogada</translation>
+    </message>
+    <message numerus="yes">
+        <source>Best line from here: %n points</source>
+        <translation>
+            <numerusform>Melhor solução daqui: %n ponto</numerusform>
+            <numerusform>Melhor solução daqui: %n pontos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Sai&amp;r</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Jogo</translation>
+    </message>
+    <message>
+        <source>&amp;Restart This Level</source>
+        <translation>&amp;Reiniciar esta fase</translation>
+    </message>
+    <message>
+        <source>&amp;Jump to Level</source>
+        <extracomment>The Game menu item that opens the window to pick any level.</extracomment>
+        <translation>&amp;Ir para a fase</translation>
+    </message>
+    <message>
+        <source>&amp;Sound Effects</source>
+        <translation>Efeitos &amp;sonoros</translation>
+    </message>
+    <message>
+        <source>Reset All Scores</source>
+        <translation>Zerar todas as pontuações</translation>
+    </message>
+    <message>
+        <source>&amp;Board Number…</source>
+        <translation>Número do &amp;tabuleiro…</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Dica</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics…</source>
+        <translation>&amp;Estatísticas…</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>Des&amp;fazer</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>Refa&amp;zer</translation>
+    </message>
+    <message>
+        <source>&amp;Keep Unfinished Board</source>
+        <translation>&amp;Manter o tabuleiro inacabado</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Exibir</translation>
+    </message>
+    <message>
+        <source>&amp;Colour-Safe Tiles</source>
+        <translation>Peças para &amp;daltônicos</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>A size in the Zoom menu, %1 the percent (100, 150, ...).</extracomment>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Reduzir</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Tutorial</source>
+        <translation>&amp;Tutorial</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Sobre</translation>
+    </message>
+</context>
+<context>
+    <name>Narrator</name>
+    <message>
+        <source>column %1, row %2</source>
+        <translation>coluna %1, linha %2</translation>
+    </message>
+    <message>
+        <source>Cannot slide the hole</source>
+        <translation>Não é possível deslizar o buraco</translation>
+    </message>
+    <message>
+        <source>Cannot slide: not in line with the hole</source>
+        <translation>Não é possível deslizar: não está alinhada com o buraco</translation>
+    </message>
+    <message>
+        <source>The Thing cannot go into the hole</source>
+        <translation>A Coisa não pode entrar no buraco</translation>
+    </message>
+    <message>
+        <source>The Thing is already there</source>
+        <translation>A Coisa já está aí</translation>
+    </message>
+    <message>
+        <source>The Thing cannot get there</source>
+        <translation>A Coisa não consegue chegar lá</translation>
+    </message>
+    <message>
+        <source>%1: %2. %3</source>
+        <extracomment>Said when a hint is shown: %1 the hint&apos;s first line, %2 the cell, %3 the other lines.</extracomment>
+        <translation>%1: %2. %3</translation>
+    </message>
+    <message>
+        <source>Score %1</source>
+        <translation>Pontuação %1</translation>
+    </message>
+    <message>
+        <source>The Thing stopped on %1. Score %2</source>
+        <translation>A Coisa parou em %1. Pontuação %2</translation>
+    </message>
+    <message>
+        <source>%1. Score %2, %3. %4</source>
+        <translation>%1. Pontuação %2, %3. %4</translation>
     </message>
 </context>
 <context>
@@ -124,6 +410,340 @@
     <message>
         <source>Level</source>
         <translation>Fase</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Error updating file %1</source>
+        <translation>Erro ao atualizar o arquivo %1</translation>
+    </message>
+    <message>
+        <source>Not stored: [%1] %2=%3</source>
+        <translation>Não salvo: [%1] %2=%3</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>the window&apos;s place</source>
+        <translation>a posição da janela</translation>
+    </message>
+    <message>
+        <source>the level played (%1)</source>
+        <translation>a fase jogada (%1)</translation>
+    </message>
+    <message>
+        <source>the best scores of all levels</source>
+        <translation>os recordes de todas as fases</translation>
+    </message>
+    <message>
+        <source>the best score of level %1</source>
+        <translation>o recorde da fase %1</translation>
+    </message>
+    <message>
+        <source>the best scores of levels %1</source>
+        <translation>os recordes das fases %1</translation>
+    </message>
+    <message>
+        <source>Not stored: %1.</source>
+        <translation>Não salvo: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>gorbix::BoardNumberWindow</name>
+    <message>
+        <source>Board Number</source>
+        <translation>Número do tabuleiro</translation>
+    </message>
+    <message>
+        <source>Level %1, board %2</source>
+        <translation>Fase %1, tabuleiro %2</translation>
+    </message>
+    <message>
+        <source>Board &amp;number:</source>
+        <translation>&amp;Número do tabuleiro:</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <extracomment>The button that plays the board whose number is typed in.</extracomment>
+        <translation>&amp;Jogar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message numerus="yes">
+        <source>Best line: %n points</source>
+        <translation>
+            <numerusform>Melhor solução: %n ponto</numerusform>
+            <numerusform>Melhor solução: %n pontos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>Procurando…</translation>
+    </message>
+    <message>
+        <source>Type a number from 1 to %1.</source>
+        <translation>Digite um número de 1 a %1.</translation>
+    </message>
+</context>
+<context>
+    <name>gorbix::BoardSurface</name>
+    <message>
+        <source>Board</source>
+        <translation>Tabuleiro</translation>
+    </message>
+</context>
+<context>
+    <name>gorbix::StatisticsChart</name>
+    <message>
+        <source>Chart</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>No levels played yet. Each level you finish or leave will appear here: your scores level by level, against the best line of each board.</source>
+        <translation>Nenhuma fase jogada ainda. Cada fase que você concluir ou deixar aparecerá aqui: suas pontuações fase a fase, comparadas com a melhor solução de cada tabuleiro.</translation>
+    </message>
+    <message>
+        <source>Level %1: none finished</source>
+        <translation>Fase %1: nenhum tabuleiro concluído</translation>
+    </message>
+    <message>
+        <source>Level %1: best %2, mean %3, best line %4</source>
+        <translation>Fase %1: recorde %2, média %3, melhor solução %4</translation>
+    </message>
+    <message>
+        <source>not known</source>
+        <translation>desconhecida</translation>
+    </message>
+    <message>
+        <source>Reading the record…</source>
+        <translation>Lendo o histórico…</translation>
+    </message>
+    <message>
+        <source>Level %1, the latest %2 boards in order of play: scores %3; best lines %4</source>
+        <translation>Fase %1, os últimos %2 tabuleiros na ordem de jogo: pontuações %3; melhores soluções %4</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Pontuação</translation>
+    </message>
+    <message>
+        <source>Best score</source>
+        <translation>Recorde</translation>
+    </message>
+    <message>
+        <source>Mean score</source>
+        <translation>Pontuação média</translation>
+    </message>
+    <message>
+        <source>Mean best line</source>
+        <translation>Melhor solução média</translation>
+    </message>
+    <message>
+        <source>Best line</source>
+        <translation>Melhor solução</translation>
+    </message>
+    <message>
+        <source>Every level</source>
+        <translation>Todas as fases</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Fase</translation>
+    </message>
+    <message>
+        <source>Choose a level in the table to see its boards</source>
+        <translation>Escolha uma fase na tabela para ver os tabuleiros dela</translation>
+    </message>
+    <message>
+        <source>Level %1: no board finished yet</source>
+        <translation>Fase %1: nenhum tabuleiro concluído ainda</translation>
+    </message>
+    <message>
+        <source>Level %1, boards finished in order of play</source>
+        <translation>Fase %1, tabuleiros concluídos na ordem de jogo</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Tabuleiro</translation>
+    </message>
+</context>
+<context>
+    <name>gorbix::StatisticsCommand</name>
+    <message>
+        <source>Clear every record of levels played? Best scores stay.</source>
+        <translation>Apagar todo o histórico de fases jogadas? Os recordes são mantidos.</translation>
+    </message>
+    <message>
+        <source>The record cannot be cleared: %1</source>
+        <translation>Não foi possível apagar o histórico: %1</translation>
+    </message>
+</context>
+<context>
+    <name>gorbix::StatisticsWindow</name>
+    <message>
+        <source>Level</source>
+        <translation>Fase</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Partidas</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Concluídas</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Recorde</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Média</translation>
+    </message>
+    <message>
+        <source>% of best line</source>
+        <translation>% da melhor solução</translation>
+    </message>
+    <message>
+        <source>Hints</source>
+        <translation>Dicas</translation>
+    </message>
+    <message>
+        <source>Undos</source>
+        <translation>Jogadas desfeitas</translation>
+    </message>
+    <message>
+        <source>Time played</source>
+        <translation>Tempo de jogo</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estatísticas</translation>
+    </message>
+    <message>
+        <source>Levels played</source>
+        <translation>Fases jogadas</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Statistics…</source>
+        <translation>&amp;Zerar estatísticas…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>1 damaged line of the record skipped</source>
+        <translation>1 linha danificada do histórico ignorada</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n damaged lines of the record skipped</source>
+        <translation>
+            <numerusform>%n linha danificada do histórico ignorada</numerusform>
+            <numerusform>%n linhas danificadas do histórico ignoradas</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>gorbix::frmEOGame</name>
+    <message>
+        <source>Score for This Level:</source>
+        <translation>Pontuação da fase:</translation>
+    </message>
+    <message>
+        <source>Rating for This Level:</source>
+        <translation>Título da fase:</translation>
+    </message>
+    <message>
+        <source>Overall Rating for All 25 Levels</source>
+        <translation>Título geral nas 25 fases</translation>
+    </message>
+    <message>
+        <source>Try &amp;Again</source>
+        <translation>&amp;Tentar de novo</translation>
+    </message>
+    <message>
+        <source>&amp;Next Level</source>
+        <translation>&amp;Próxima fase</translation>
+    </message>
+    <message>
+        <source>&amp;Jump to Level</source>
+        <extracomment>The button (99 px) that opens the window to pick any level.</extracomment>
+        <translation>&amp;Ir para a fase</translation>
+    </message>
+    <message>
+        <source>&amp;Quit Game</source>
+        <translation>&amp;Sair do jogo</translation>
+    </message>
+</context>
+<context>
+    <name>gorbix::frmJump</name>
+    <message>
+        <source>Jump to New Level</source>
+        <translation>Ir para outra fase</translation>
+    </message>
+    <message>
+        <source>You are currently on level %1</source>
+        <translation>Você está na fase %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Pick a Level</source>
+        <translation>Escolha uma fase</translation>
+    </message>
+</context>
+<context>
+    <name>gorbix::frmMain</name>
+    <message>
+        <source>Gorbix!</source>
+        <translation>Gorbix!</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset all of the
+scores, for all 25 levels, back to zero?</source>
+        <translation>Tem certeza de que deseja zerar as
+pontuações de todas as 25 fases?</translation>
+    </message>
+</context>
+<context>
+    <name>gorbix::help::frmAbout</name>
+    <message>
+        <source>About Gorbix!</source>
+        <translation>Sobre o Gorbix!</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versão %1</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 the Gorbix developers</source>
+        <translation>Copyright © 2026 os desenvolvedores do Gorbix</translation>
+    </message>
+    <message>
+        <source>Slide the tiles, lay the track and guide the Thing home.
+Press F1 in the game to open the tutorial.</source>
+        <translation>Deslize as peças, monte os trilhos e leve a Coisa para casa.
+Pressione F1 no jogo para abrir o tutorial.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

@@ -12,6 +12,7 @@
 #include <QWindow>
 
 #include "app/board_number_command.h"
+#include "i18n/translations.h"
 #include "support/app_folder.h"
 #include "support/error_trap.h"
 #include "support/text.h"
@@ -20,6 +21,7 @@
 #include "ui/help/picture_file.h"
 #include "ui/windows/board_accessible.h"
 #include "ui/windows/board_surface.h"
+#include "ui/windows/core_text.h"
 #include "ui/windows/frm_eogame.h"
 #include "ui/windows/frm_jump.h"
 #include "ui/windows/window_zoom.h"
@@ -62,7 +64,7 @@ frmMain::frmMain(ErrorTrap& trap, std::unique_ptr<RandomSource> random, SoundBac
       }),
       undo_(game_, menus_, [this] { hint_.hide(); }),
       narrator_(game_, ui_.client, zoom_, hint_, sndFX_) {
-  setWindowTitle(QStringLiteral("Gorbix!"));
+  setWindowTitle(tr("Gorbix!"));
   setWindowIcon(art::windowIcon());
   setCentralWidget(ui_.client);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -199,9 +201,11 @@ void frmMain::loadPlacement() {
 void frmMain::loadBackground() {
   const QString name = QStringLiteral("BG_256.BMP");
   QPixmap picture;
+  // In each folder the picture in the player's language, its captions translated, first.
   for (const QString& folder : {QDir::currentPath(), QCoreApplication::applicationDirPath()}) {
-    picture = help::loadPictureFile(QDir(folder).filePath(name));
-    if (!picture.isNull()) break;
+    for (const QString& file : {i18n::localName(name), name}) {
+      if (picture.isNull()) picture = help::loadPictureFile(QDir(folder).filePath(file));
+    }
   }
   ui_.client->setPicture(picture);
 }
@@ -254,10 +258,9 @@ void frmMain::showBestScores(const BestScores& best) {
   game_.setBestScores(best);
   ui_.lstScores->clear();
   for (int level = 1; level <= kLevels; ++level) {
-    ui_.lstScores->addItem(
-        qs(ScoreLine(static_cast<std::int16_t>(level), best[static_cast<std::size_t>(level - 1)])));
+    ui_.lstScores->addItem(coreText::scoreLine(static_cast<std::int16_t>(level), best[static_cast<std::size_t>(level - 1)]));
   }
-  ui_.lblRating->setText(qs(OverallRating(best)));
+  ui_.lblRating->setText(coreText::rating(OverallRating(best)));
 }
 
 void frmMain::imgTile_MouseUp(int index, Qt::MouseButton button) {
@@ -381,8 +384,7 @@ void frmMain::mnuSndFX_Click() {
 }
 
 void frmMain::mnuResetScores_Click() {
-  const QString text = QStringLiteral("Are you sure you want to reset all of the") + qs(LineBreak) +
-                       QStringLiteral("scores, for all 25 levels, back to zero?");
+  const QString text = tr("Are you sure you want to reset all of the\nscores, for all 25 levels, back to zero?");
   QMessageBox box(QMessageBox::Warning, qs(kProgramTitle), text, QMessageBox::Yes | QMessageBox::No, this);
   box.setDefaultButton(QMessageBox::No);
   look::zoomWindow(box, zoom_);

@@ -4,6 +4,7 @@
 #include <chrono>
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QShortcut>
 #include <QWidget>
 
@@ -28,13 +29,14 @@ std::optional<int> endingScore(solver::Position start, const std::vector<solver:
   return std::nullopt;
 }
 
-QStringList hintText(const solver::Line& line) {
-  const bool send = line.clicks.front().right;
-  return {send ? QStringLiteral("Send the Thing here (right click)") : QStringLiteral("Slide this tile (left click)"),
-          QStringLiteral("H again: make this move"), QStringLiteral("Best line from here: %1 points").arg(line.score)};
-}
-
 }  // namespace
+
+QStringList hintText(bool send, int bestLine) {
+  return {send ? QCoreApplication::translate("Hint", "Send the Thing here (right click)")
+               : QCoreApplication::translate("Hint", "Slide this tile (left click)"),
+          QCoreApplication::translate("Hint", "H again: make this move"),
+          QCoreApplication::translate("Hint", "Best line from here: %n points", nullptr, bestLine)};
+}
 
 HintMark hintMarkFor(const solver::Position& position, solver::Click click) {
   if (click.right) return HintMark::Send;
@@ -122,7 +124,7 @@ void HintController::found(const solver::Position& start, const solver::Line& li
   game_.payHint();
   shown_ = std::move(best);
   paidAt_ = start;
-  text_ = hintText(shown_);
+  text_ = hintText(shown_.clicks.front().right, shown_.score);
   show();
 }
 

@@ -82,4 +82,8 @@ class HintController : public QObject {
 // How a click looks as a hint: which way the tiles slide, or a send.
 HintMark hintMarkFor(const solver::Position& position, solver::Click click);
 
+// The hint panel's lines: the move (a send or a slide), the key that makes
+// it, and the best score the level can still end with.
+QStringList hintText(bool send, int bestLine);
+
 }  // namespace gorbix

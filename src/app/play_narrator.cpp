@@ -1,9 +1,11 @@
 #include "app/play_narrator.h"
 
+#include <QCoreApplication>
+
 #include "app/hint.h"
 #include "app/sound_fx.h"
 #include "ui/windows/announcer.h"
-#include "ui/windows/board_accessible.h"
+#include "ui/windows/core_text.h"
 #include "ui/windows/main_layout.h"
 #include "ui/windows/refusal_mark.h"
 
@@ -13,10 +15,10 @@ namespace {
 
 QString qs(const std::string& text) { return QString::fromStdString(text); }
 
+// A cell's name inside a sentence: its own text, as languages differ in
+// whether a sentence's inner words keep their capitals.
 QString cellWords(Cell cell) {
-  QString name = qs(accessibility::cellName(cell.col, cell.row));
-  name[0] = name[0].toLower();
-  return name;
+  return QCoreApplication::translate("Narrator", "column %1, row %2").arg(cell.col).arg(cell.row);
 }
 
 }  // namespace
@@ -25,11 +27,14 @@ QString refusalWords(const Game& game, int index, MouseButton button) {
   const Cell cell = IndexToCell(index);
   const bool hole = OnBoard(cell.col, cell.row) && game.Board(cell.col, cell.row) == kHole;
   if (button == MouseButton::Left) {
-    return hole ? QStringLiteral("Cannot slide the hole") : QStringLiteral("Cannot slide: not in line with the hole");
+    return hole ? QCoreApplication::translate("Narrator", "Cannot slide the hole")
+                : QCoreApplication::translate("Narrator", "Cannot slide: not in line with the hole");
   }
-  if (hole) return QStringLiteral("The Thing cannot go into the hole");
-  if (cell.col == game.ThingCol() && cell.row == game.ThingRow()) return QStringLiteral("The Thing is already there");
-  return QStringLiteral("The Thing cannot get there");
+  if (hole) return QCoreApplication::translate("Narrator", "The Thing cannot go into the hole");
+  if (cell.col == game.ThingCol() && cell.row == game.ThingRow()) {
+    return QCoreApplication::translate("Narrator", "The Thing is already there");
+  }
+  return QCoreApplication::translate("Narrator", "The Thing cannot get there");
 }
 
 PlayNarrator::PlayNarrator(const Game& game, QWidget* client, const Zoom& zoom, HintController& hint,
@@ -42,8 +47,9 @@ PlayNarrator::PlayNarrator(const Game& game, QWidget* client, const Zoom& zoom, 
   QObject::connect(&hint, &HintController::hintShown, announcer_, [this, &hint](int index, bool) {
     const QStringList& lines = hint.shownText();
     if (lines.isEmpty()) return;
-    say(lines.front() + QStringLiteral(": ") + cellWords(IndexToCell(index)) + QStringLiteral(". ") +
-        lines.mid(1).join(QStringLiteral(". ")));
+    //: Said when a hint is shown: %1 the hint's first line, %2 the cell, %3 the other lines.
+    say(QCoreApplication::translate("Narrator", "%1: %2. %3")
+            .arg(lines.front(), cellWords(IndexToCell(index)), lines.mid(1).join(QStringLiteral(". "))));
   });
 }
 
@@ -58,7 +64,7 @@ void PlayNarrator::play(int index, MouseButton button, const std::function<void(
   if (refused_ || ended_) return;
   walking_ = game_.walkTimerEnabled();
   if (!walking_ && (game_.board() != before || game_.Score() != score)) {
-    say(QStringLiteral("Score %1").arg(game_.Score()));
+    say(QCoreApplication::translate("Narrator", "Score %1").arg(game_.Score()));
   }
 }
 
@@ -78,16 +84,16 @@ void PlayNarrator::stepped() {
   if (!walking_ || game_.walkTimerEnabled()) return;
   walking_ = false;
   if (ended_) return;
-  say(QStringLiteral("The Thing stopped on %1. Score %2")
+  say(QCoreApplication::translate("Narrator", "The Thing stopped on %1. Score %2")
           .arg(cellWords({game_.ThingCol(), game_.ThingRow()}))
           .arg(game_.Score()));
 }
 
 void PlayNarrator::levelEnded(const EndOfLevelSummary& summary) {
   ended_ = true;
-  QStringList parts = {qs(summary.caption), QStringLiteral("Score %1, %2").arg(qs(summary.scoreText), qs(summary.rating))};
-  if (!summary.comment.empty()) parts << qs(summary.comment);
-  say(parts.join(QStringLiteral(". ")));
+  say(QCoreApplication::translate("Narrator", "%1. Score %2, %3. %4")
+          .arg(coreText::endOfLevelCaption(summary), qs(summary.scoreText), coreText::rating(summary.rating),
+               coreText::endOfLevelComment(summary)));
 }
 
 void PlayNarrator::tookBack(bool redo) {

@@ -86,7 +86,7 @@ void StatisticsCommand::read() {
 
 void StatisticsCommand::reset() {
   QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kProgramTitle.data(), kProgramTitle.size()),
-                  QStringLiteral("Clear every record of levels played? Best scores stay."),
+                  tr("Clear every record of levels played? Best scores stay."),
                   QMessageBox::Yes | QMessageBox::No, window_);
   box.setDefaultButton(QMessageBox::No);
   runModal_(box);
@@ -95,7 +95,7 @@ void StatisticsCommand::reset() {
   reading_.reset();
   if (const std::error_code error = recorder_.clear()) {
     QMessageBox failed(QMessageBox::Warning, box.windowTitle(),
-                       QStringLiteral("The record cannot be cleared: %1").arg(QString::fromStdString(error.message())),
+                       tr("The record cannot be cleared: %1").arg(QString::fromStdString(error.message())),
                        QMessageBox::Ok, window_);
     runModal_(failed);
     if (window_) read();

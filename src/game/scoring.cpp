@@ -1,5 +1,6 @@
 #include "game/scoring.h"
 
+#include <algorithm>
 #include <array>
 
 #include "support/text.h"
@@ -60,18 +61,25 @@ std::string_view OverallRating(const BestScores& best) {
   return RatingName(static_cast<std::int16_t>(average));
 }
 
-std::string ScoreLine(std::int16_t level, std::int16_t score) {
-  return std::string(kScoreLineWord) + padLeft(IntStr(level), 3) + padLeft(IntStr(score), 8);
+std::string ScoreLine(std::int16_t level, std::int16_t score, std::string_view word) {
+  // The line keeps its 16 characters: a longer word takes its room from the
+  // score's, which needs 7 for "-32768" and a blank.
+  const auto letters = static_cast<std::size_t>(
+      std::count_if(word.begin(), word.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+  const std::size_t scoreWidth = std::max<std::size_t>(7, 13 - std::min<std::size_t>(letters, 13));
+  return std::string(word) + padLeft(IntStr(level), 3) + padLeft(IntStr(score), scoreWidth);
 }
 
 EndOfLevelSummary LoadEndOfLevel(std::int16_t level, std::int16_t score, BestScores& best) {
   EndOfLevelSummary summary;
+  summary.level = level;
   summary.caption = withNumber(kEndOfLevelCaption, level);
   summary.scoreText = IntStr(score);
   summary.rating = RatingName(score);
   summary.nextEnabled = level != kLevels;
 
   std::int16_t& levelBest = best[static_cast<std::size_t>(level - 1)];
+  summary.previousBest = levelBest;
   if (score > levelBest) {
     summary.comment = withNumber(kBeatBestComment, levelBest);
     levelBest = score;

@@ -33,10 +33,13 @@ std::string_view RatingName(std::int16_t score);
 // Rating of the average best score, the average floored.
 std::string_view OverallRating(const BestScores& best);
 
-// "Level", the level right-aligned in 3, the score right-aligned in 8.
-std::string ScoreLine(std::int16_t level, std::int16_t score);
+// "Level" (or `word`, its translation), the level right-aligned in 3, the
+// score right-aligned in 8.
+std::string ScoreLine(std::int16_t level, std::int16_t score, std::string_view word = kScoreLineWord);
 
 // What the end-of-level dialog shows.
+// The texts are English; level and previousBest let the shell fill in its
+// translation of them.
 struct EndOfLevelSummary {
   std::string caption;
   std::string scoreText;
@@ -45,6 +48,8 @@ struct EndOfLevelSummary {
   std::string overallRating;
   bool nextEnabled = true;
   bool newBest = false;
+  std::int16_t level = 0;
+  std::int16_t previousBest = 0;  // the level's best before this score
 };
 
 // The dialog's load: rates the score and, when it beats the level's best,

@@ -5,6 +5,10 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <string>
+
+#include "support/translatable.h"
+
 namespace gorbix::i18n {
 
 namespace {
@@ -27,7 +31,13 @@ bool install(const QString& file, const QString& folder = {}) {
   return false;
 }
 
+std::string translateCore(std::string_view context, std::string_view text) {
+  return QCoreApplication::translate(std::string(context).c_str(), std::string(text).c_str()).toStdString();
+}
+
 }  // namespace
+
+void translateCoreTexts() { SetTextTranslator(&translateCore); }
 
 QString chooseLanguage(const QStringList& uiLanguages) {
   for (QString name : uiLanguages) {
@@ -44,6 +54,7 @@ QString chooseLanguage(const QStringList& uiLanguages) {
 }
 
 QString installTranslations(const QLocale& locale) {
+  translateCoreTexts();
   const QString language = chooseLanguage(locale.uiLanguages());
   if (language.isEmpty() || !install(gameFile(language))) return {};
   // Without it the game is still whole, only "Yes" and "No" stay English.
@@ -53,5 +64,12 @@ QString installTranslations(const QLocale& locale) {
 }
 
 QString installedLanguage() { return installed(); }
+
+QString localName(const QString& name) {
+  const QString& language = installed();
+  if (language.isEmpty()) return name;
+  const qsizetype dot = name.lastIndexOf(u'.');
+  return dot < 0 ? name + u'.' + language : name.left(dot) + u'.' + language + name.mid(dot);
+}
 
 }  // namespace gorbix::i18n

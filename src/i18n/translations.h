@@ -14,14 +14,23 @@ namespace gorbix::i18n {
 // translation for falls back to its language ("de_AT" gives "de").
 QString chooseLanguage(const QStringList& uiLanguages);
 
+// Makes the Qt-free code's texts (GORBIX_TR) go through the application's
+// translators; installTranslations does it too.
+void translateCoreTexts();
+
 // Installs into the running application the game's translation for `locale`
 // and Qt's own in the same language, which the buttons of standard message
 // boxes use. Installs nothing for English. Call before any window is made.
 // Returns the language installed, as chooseLanguage names it.
 QString installTranslations(const QLocale& locale = QLocale());
 
-// The language installTranslations installed last, empty for English: what
-// a window that shows pictures of words (the tutorial) picks them by.
+// The language installTranslations installed last ("de"), empty for
+// English: what pictures of words (the tutorial, the background) are picked by.
 QString installedLanguage();
+
+// The name of a file's own version in the installed language, which the
+// build writes beside the English one where the file shows text: the
+// language before the extension ("BG_256.de.BMP"). In English, `name`.
+QString localName(const QString& name);
 
 }  // namespace gorbix::i18n

@@ -4,6 +4,7 @@
 
 #include "settings/profile_document.h"
 #include "support/text.h"
+#include "support/translatable.h"
 
 namespace gorbix {
 
@@ -124,7 +125,7 @@ bool Settings::Update(const std::string& File, const DocumentEdit& edit, std::st
   if (!error) return true;
   if (!report) return false;
   const std::string shown = File.empty() ? "WIN.INI" : File;
-  std::string text = "Error updating file " + shown;
+  std::string text = GORBIX_TR("Settings", "Error updating file %1").arg(shown).str();
   text.append(LineBreak).append(error.message());
   if (!notStored.empty()) text.append(LineBreak).append(notStored);
   messages_.showMessage(kProgramTitle, text);
@@ -169,8 +170,7 @@ bool Settings::PutIniStr(std::string_view Section, std::string_view Key, std::st
     trap_.TrapError("UINI-PISTR", nameDetail(Section, Key), false);
     return false;
   }
-  const std::string notStored =
-      "Not stored: [" + std::string(Section) + "] " + std::string(Key) + "=" + std::string(Value);
+  const std::string notStored = GORBIX_TR("Settings", "Not stored: [%1] %2=%3").arg(Section).arg(Key).arg(Value).str();
   return Update(
       File, [&](ProfileDocument& doc) { return doc.Set(Section, Key, Value); }, notStored);
 }

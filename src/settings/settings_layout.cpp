@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "support/text.h"
+#include "support/translatable.h"
 
 namespace gorbix {
 
@@ -34,8 +35,13 @@ std::int16_t storedLevel(std::int16_t level) { return (level >= 1 && level <= kL
 std::string joined(const std::vector<std::string>& parts) {
   std::string text;
   for (std::size_t i = 0; i < parts.size(); ++i) {
-    if (i > 0) text += (i + 1 == parts.size()) ? " and " : ", ";
-    text += parts[i];
+    if (i == 0) {
+      text = parts[i];
+    } else if (i + 1 == parts.size()) {
+      text = GORBIX_TR("Settings", "%1 and %2").arg(text).arg(parts[i]).str();
+    } else {
+      text = GORBIX_TR("Settings", "%1, %2").arg(text).arg(parts[i]).str();
+    }
   }
   return text;
 }
@@ -60,21 +66,21 @@ void GameStore::allScoresReset() { scoreChanged_.fill(true); }
 
 std::string GameStore::notStored(std::int16_t lastLevel, bool placementChanged) const {
   std::vector<std::string> parts;
-  if (placementChanged) parts.emplace_back("the window's place");
-  if (lastLevel != readLevel_) parts.push_back("the level played (" + IntStr(lastLevel) + ")");
+  if (placementChanged) parts.push_back(GORBIX_TR("Settings", "the window's place").str());
+  if (lastLevel != readLevel_) parts.push_back(GORBIX_TR("Settings", "the level played (%1)").arg(IntStr(lastLevel)).str());
   std::vector<std::string> levels;
   for (int level = 1; level <= kLevelCount; ++level) {
     if (scoreChanged_[static_cast<std::size_t>(level - 1)]) levels.push_back(IntStr(static_cast<std::int16_t>(level)));
   }
   if (levels.size() == static_cast<std::size_t>(kLevelCount)) {
-    parts.emplace_back("the best scores of all levels");
+    parts.push_back(GORBIX_TR("Settings", "the best scores of all levels").str());
   } else if (levels.size() == 1) {
-    parts.push_back("the best score of level " + levels.front());
+    parts.push_back(GORBIX_TR("Settings", "the best score of level %1").arg(levels.front()).str());
   } else if (!levels.empty()) {
-    parts.push_back("the best scores of levels " + joined(levels));
+    parts.push_back(GORBIX_TR("Settings", "the best scores of levels %1").arg(joined(levels)).str());
   }
   if (parts.empty()) return {};
-  return "Not stored: " + joined(parts) + ".";
+  return GORBIX_TR("Settings", "Not stored: %1.").arg(joined(parts)).str();
 }
 
 bool GameStore::save(std::int16_t lastLevel, const BestScores& best, const std::optional<std::string>& placement) {

@@ -2,13 +2,15 @@
 
 #include <cstdlib>
 
+#include "support/translatable.h"
+
 namespace gorbix {
 
 std::string TrapErrorText(std::string_view where, std::string_view detail, bool endProgram) {
-  std::string text = "An unexpected program error has been trapped.";
+  std::string text = GORBIX_TR("ErrorTrap", "An unexpected program error has been trapped.").str();
   if (!where.empty()) text.append(LineBreak).append(where);
   if (!detail.empty()) text.append(LineBreak).append(detail);
-  if (endProgram) text.append(LineBreak).append("The program must be terminated.");
+  if (endProgram) text.append(LineBreak).append(GORBIX_TR("ErrorTrap", "The program must be terminated.").str());
   return text;
 }
 

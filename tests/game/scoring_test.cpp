@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
 namespace gorbix {
 namespace {
 
@@ -53,6 +58,13 @@ TEST(ScoreLine, FixedColumns) {
     }
     ASSERT_EQ(ScoreLine(static_cast<std::int16_t>(level), 32767).size(), 16u);
   }
+}
+
+// A translated word keeps the line at 16 characters, the lowest score whole.
+TEST(ScoreLine, ATranslatedWordKeepsTheLineAndTheScoreWhole) {
+  const std::vector<std::pair<std::string_view, std::string>> cases = {
+      {"Poziom", "Poziom  9 -32768"}, {"Liv.", "Liv.  9   -32768"}, {"N\u00edvel", "N\u00edvel  9  -32768"}};
+  for (const auto& [word, line] : cases) EXPECT_EQ(ScoreLine(9, -32768, word), line) << word;
 }
 
 TEST(LoadEndOfLevel, NewBestIsStoredAndRated) {

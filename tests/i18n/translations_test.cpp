@@ -24,9 +24,11 @@ TEST(ChooseLanguage, FirstLanguageTheGameSpeaksOrEnglish) {
 TEST(Translations, InstalledForTheLocaleOrNotAtAll) {
   EXPECT_EQ(installTranslations(QLocale(QLocale::English, QLocale::UnitedStates)), QString());
   EXPECT_EQ(QCoreApplication::translate("Rating", "Average"), QStringLiteral("Average"));
+  EXPECT_EQ(localName(QStringLiteral("BG_256.BMP")), QStringLiteral("BG_256.BMP"));
   ASSERT_EQ(installTranslations(QLocale(QLocale::German, QLocale::Germany)), QStringLiteral("de"));
   EXPECT_EQ(QCoreApplication::translate("Rating", "Average"), QStringLiteral("Durchschnitt"));
   EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Ja"));
+  EXPECT_EQ(localName(QStringLiteral("BG_256.BMP")), QStringLiteral("BG_256.de.BMP"));
 }
 
 }  // namespace

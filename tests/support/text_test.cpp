@@ -1,4 +1,5 @@
 #include "support/text.h"
+#include "support/translatable.h"
 
 #include <gtest/gtest.h>
 
@@ -93,3 +94,11 @@ TEST(DeleteChars, RemovesFromPositionAndIgnoresBadPositions) {
 
 }  // namespace
 }  // namespace gorbix
+
+// Filled in as QString::arg fills: the lowest placeholder left, every time
+// it stands, and never a placeholder that a value brought in.
+TEST(LocalText, ArgFillsTheLowestPlaceholderLeft) {
+  EXPECT_EQ(gorbix::LocalText("T", "%2 of %1, %1").arg("a").arg("b").str(), "b of a, a");
+  EXPECT_EQ(gorbix::LocalText("T", "%1 and %2").arg("%1").str(), "%1 and %2");
+  EXPECT_EQ(gorbix::LocalText("T", "100 %").arg("x").str(), "100 %");
+}

@@ -1,6 +1,7 @@
 // The main window's background picture.
 #include "ui/art/background_art.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QLinearGradient>
@@ -111,7 +112,7 @@ void drawPanel(QPainter& p, const Caption& caption) {
   p.setBrush(Qt::NoBrush);
   p.drawRect(QRectF(caption.control).adjusted(-1.5, -1.5, 0.5, 0.5));
 
-  p.setFont(sansFont(13, true));
+  p.setFont(captionFont());
   const QRect textArea(caption.control.left(), caption.control.top() - kCaptionHeight - 2, caption.control.width(),
                        kCaptionHeight);
   p.setPen(QColor(0, 0, 0, 150));
@@ -123,12 +124,16 @@ void drawPanel(QPainter& p, const Caption& caption) {
 
 }  // namespace
 
+QFont captionFont() { return sansFont(13, true); }
+
 std::array<Caption, 4> backgroundCaptions() {
   return {{
-      {QStringLiteral("Level"), QRect(385, 38, 156, 15)},
-      {QStringLiteral("Score"), QRect(385, 91, 156, 15)},
-      {QStringLiteral("Best Scores"), QRect(385, 150, 155, 145)},
-      {QStringLiteral("Overall Rating"), QRect(378, 336, 170, 15)},
+      //: Caption above the box with the level in play.
+      {QCoreApplication::translate("Captions", "Level"), QRect(385, 38, 156, 15)},
+      //: Caption above the box with the running score.
+      {QCoreApplication::translate("Captions", "Score"), QRect(385, 91, 156, 15)},
+      {QCoreApplication::translate("Captions", "Best Scores"), QRect(385, 150, 155, 145)},
+      {QCoreApplication::translate("Captions", "Overall Rating"), QRect(378, 336, 170, 15)},
   }};
 }
 

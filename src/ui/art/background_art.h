@@ -2,6 +2,7 @@
 // that writes it beside the program.
 #pragma once
 
+#include <QFont>
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -22,6 +23,8 @@ struct Caption {
   QRect control;  // where the window shows the value
 };
 std::array<Caption, 4> backgroundCaptions();
+// The font the picture writes a caption in, centred over its control's width.
+QFont captionFont();
 
 // Needs a GUI application (fonts); works on the offscreen platform. At
 // another size than the designed one the picture is drawn anew at that

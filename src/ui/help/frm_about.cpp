@@ -25,7 +25,7 @@ QLabel* makeLabel(QWidget* parent, const QString& text, const QRect& geometry, c
 }  // namespace
 
 frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
-  setWindowTitle(QStringLiteral("About Gorbix!"));
+  setWindowTitle(tr("About Gorbix!"));
   // A fixed dialog frame, and unlike the game's other windows no icon: an
   // empty one of its own, or it would take its owner's or the program's.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
@@ -45,16 +45,16 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
   blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
   label1_->setPalette(blue);
   const QString version = QString::fromLatin1(kVersionText.data(), static_cast<qsizetype>(kVersionText.size()));
-  lblVersion_ = makeLabel(frame1_, QStringLiteral("Version ") + version, QRect(14, 49, 365, 15), look::dialogFont(9.75, true));
-  label3_ = makeLabel(frame1_, QStringLiteral("Copyright \u00A9 2026 the Gorbix developers"), QRect(14, 77, 365, 22),
+  lblVersion_ = makeLabel(frame1_, tr("Version %1").arg(version), QRect(14, 49, 365, 15), look::dialogFont(9.75, true));
+  label3_ = makeLabel(frame1_, tr("Copyright © 2026 the Gorbix developers"), QRect(14, 77, 365, 22),
                       look::dialogFont(9.75, true));
 
   lblNotice_ = makeLabel(this,
-                         QStringLiteral("Slide the tiles, lay the track and guide the Thing home.\n"
-                                        "Press F1 in the game to open the tutorial."),
+                         tr("Slide the tiles, lay the track and guide the Thing home.\n"
+                            "Press F1 in the game to open the tutorial."),
                          QRect(14, 140, 393, 40), look::dialogFont(8.25, false));
 
-  command1_ = new QPushButton(QStringLiteral("OK"), this);
+  command1_ = new QPushButton(tr("OK"), this);
   command1_->setGeometry(329, 266, 78, 57);
   command1_->setDefault(true);
   connect(command1_, &QPushButton::clicked, this, &QDialog::accept);

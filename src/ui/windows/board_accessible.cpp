@@ -1,6 +1,7 @@
 #include "ui/windows/board_accessible.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QAccessibleWidget>
 #include <QLabel>
 #include <QListWidget>
@@ -14,6 +15,7 @@
 #include "ui/windows/hint_marks.h"
 #include "ui/windows/main_layout.h"
 #include "ui/windows/refusal_mark.h"
+#include "support/translatable.h"
 
 namespace gorbix::accessibility {
 
@@ -23,44 +25,43 @@ const char* const kValueBoxProperty = "gorbixValueBox";
 const char* const kHidesPicturesProperty = "gorbixHidesPictures";
 const char* const kScoreListProperty = "gorbixScoreList";
 
-std::string sideWord(char side) {
-  switch (side) {
-    case 'u': return "up";
-    case 'd': return "down";
-    case 'l': return "left";
-    default: return "right";
-  }
-}
-
 QString qs(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
-std::string cellName(int col, int row) { return "Column " + std::to_string(col) + ", row " + std::to_string(row); }
+std::string cellName(int col, int row) {
+  return GORBIX_TR("Board", "Column %1, row %2").arg(std::to_string(col)).arg(std::to_string(row)).str();
+}
 
 std::string tileWords(char code) {
-  if (code == kHole) return "hole";
-  if (code == kBlocker) return "blocker";
-  if (IsBonus(code)) return "bonus " + std::to_string(TilePoints(code));
+  if (code == kHole) return GORBIX_TR("Board", "hole").str();
+  if (code == kBlocker) return GORBIX_TR("Board", "blocker").str();
+  if (IsBonus(code)) return GORBIX_TR("Board", "bonus %1").arg(std::to_string(TilePoints(code))).str();
+  // Each shape is one whole text: word order and the words for sides differ by language.
   const std::string_view sides = TileOpenings(code);
-  switch (sides.size()) {
-    case 4: return "cross";
-    case 3: return "T-piece open " + sideWord(sides[0]) + ", " + sideWord(sides[1]) + " and " + sideWord(sides[2]);
-    case 2: {
-      const bool straight = sides == "ud" || sides == "lr";
-      return (straight ? "straight " : "corner ") + sideWord(sides[0]) + "-" + sideWord(sides[1]);
-    }
-    default: return "no tile";
-  }
+  if (sides == "udlr") return GORBIX_TR("Board", "cross").str();
+  if (sides == "udr") return GORBIX_TR("Board", "T-piece open up, down and right").str();
+  if (sides == "udl") return GORBIX_TR("Board", "T-piece open up, down and left").str();
+  if (sides == "ulr") return GORBIX_TR("Board", "T-piece open up, left and right").str();
+  if (sides == "dlr") return GORBIX_TR("Board", "T-piece open down, left and right").str();
+  if (sides == "ud") return GORBIX_TR("Board", "straight up-down").str();
+  if (sides == "lr") return GORBIX_TR("Board", "straight left-right").str();
+  if (sides == "ur") return GORBIX_TR("Board", "corner up-right").str();
+  if (sides == "ul") return GORBIX_TR("Board", "corner up-left").str();
+  if (sides == "dr") return GORBIX_TR("Board", "corner down-right").str();
+  if (sides == "dl") return GORBIX_TR("Board", "corner down-left").str();
+  return GORBIX_TR("Board", "no tile").str();
 }
 
 std::string cellDescription(char code, bool thingHere, Cell cell) {
   std::string words = tileWords(code);
   // Neither the hole nor a blocker can ever be stood on.
-  if (IsTileCode(code) && code != kHole && code != kBlocker) words += IsFresh(code) ? ", fresh" : ", visited";
-  if (thingHere) words += ", the Thing is here";
-  if (cell == kStartCell) words += ", the start";
-  if (cell == kGoalCell) words += ", the goal";
+  if (IsTileCode(code) && code != kHole && code != kBlocker) {
+    words = (IsFresh(code) ? GORBIX_TR("Board", "%1, fresh") : GORBIX_TR("Board", "%1, visited")).arg(words).str();
+  }
+  if (thingHere) words = GORBIX_TR("Board", "%1, the Thing is here").arg(words).str();
+  if (cell == kStartCell) words = GORBIX_TR("Board", "%1, the start").arg(words).str();
+  if (cell == kGoalCell) words = GORBIX_TR("Board", "%1, the goal").arg(words).str();
   return words;
 }
 
@@ -199,8 +200,10 @@ class BoardAccessible final : public QAccessibleWidget, public QAccessibleTableI
   }
   int selectedCellCount() const override { return 0; }
   QList<QAccessibleInterface*> selectedCells() const override { return {}; }
-  QString columnDescription(int column) const override { return QStringLiteral("Column %1").arg(column + 1); }
-  QString rowDescription(int row) const override { return QStringLiteral("Row %1").arg(row + 1); }
+  QString columnDescription(int column) const override {
+    return QCoreApplication::translate("Board", "Column %1").arg(column + 1);
+  }
+  QString rowDescription(int row) const override { return QCoreApplication::translate("Board", "Row %1").arg(row + 1); }
   int selectedColumnCount() const override { return 0; }
   int selectedRowCount() const override { return 0; }
   int columnCount() const override { return kCols; }
@@ -394,12 +397,13 @@ void describe(MainControls& controls) {
   install();
   controls.client->setProperty(kHidesPicturesProperty, true);
   forgetInterface(controls.client);
-  markValueBox(controls.lblDifficulty, QStringLiteral("Level"));
-  markValueBox(controls.lblScore, QStringLiteral("Score"));
-  markValueBox(controls.lblRating, QStringLiteral("Overall Rating"));
+  // The captions the background picture shows beside each box.
+  markValueBox(controls.lblDifficulty, QCoreApplication::translate("Captions", "Level"));
+  markValueBox(controls.lblScore, QCoreApplication::translate("Captions", "Score"));
+  markValueBox(controls.lblRating, QCoreApplication::translate("Captions", "Overall Rating"));
   controls.lstScores->setProperty(kScoreListProperty, true);
   forgetInterface(controls.lstScores);
-  controls.lstScores->setAccessibleName(QStringLiteral("Best Scores"));
+  controls.lstScores->setAccessibleName(QCoreApplication::translate("Captions", "Best Scores"));
 }
 
 void cursorMoved(BoardSurface* board, int index) {

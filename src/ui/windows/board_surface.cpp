@@ -13,7 +13,7 @@ BoardSurface::BoardSurface(QWidget* parent) : QWidget(parent) {
   // The tiles and the Thing below keep every click; only the keys are ours.
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setFocusPolicy(Qt::StrongFocus);
-  setAccessibleName(QStringLiteral("Board"));
+  setAccessibleName(tr("Board"));
 }
 
 void BoardSurface::setZoom(const Zoom& zoom) {

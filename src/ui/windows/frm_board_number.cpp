@@ -8,6 +8,7 @@
 
 #include "game/board_number.h"
 #include "ui/windows/announcer.h"
+#include "ui/windows/text_room.h"
 #include "ui/windows/window_look.h"
 #include "ui/windows/window_zoom.h"
 
@@ -31,17 +32,17 @@ constexpr int kDigits = 10;
 BoardNumberWindow::BoardNumberWindow(std::int16_t level, std::int32_t boardNumber, std::optional<int> bestLine,
                                      QWidget* owner)
     : QDialog(owner) {
-  setWindowTitle(QStringLiteral("Board Number"));
+  setWindowTitle(tr("Board Number"));
   setFont(look::dialogFont());
   setFixedSize(400, 142);
   setModal(true);
 
-  boardLabel = addLabel(this, QStringLiteral("Level %1, board %2").arg(level).arg(boardNumber), {14, 12, 372, 17});
+  boardLabel = addLabel(this, tr("Level %1, board %2").arg(level).arg(boardNumber), {14, 12, 372, 17});
   bestLineLabel = addLabel(this, QString(), {14, 33, 372, 17});
   look::setTextColor(*bestLineLabel, look::blueText());
   setBestLine(bestLine);
 
-  numberLabel = addLabel(this, QStringLiteral("Board &number:"), {14, 66, 98, 22});
+  numberLabel = addLabel(this, tr("Board &number:"), {14, 66, 98, 22});
   numberField = new QLineEdit(this);
   numberField->setGeometry(114, 66, 96, 22);
   numberField->setMaxLength(kDigits);
@@ -56,11 +57,12 @@ BoardNumberWindow::BoardNumberWindow(std::int16_t level, std::int32_t boardNumbe
   connect(numberField, &QLineEdit::textEdited, messageLabel, &QLabel::clear);
   announcer = new Announcer(this);
 
-  playButton = new QPushButton(QStringLiteral("&Play"), this);
+  playButton = //: The button that plays the board whose number is typed in.
+  new QPushButton(tr("&Play"), this);
   playButton->setGeometry(224, 104, 76, 26);
   playButton->setDefault(true);
   connect(playButton, &QPushButton::clicked, this, &BoardNumberWindow::play);
-  closeButton = new QPushButton(QStringLiteral("Close"), this);
+  closeButton = new QPushButton(tr("Close"), this);
   closeButton->setGeometry(310, 104, 76, 26);
   closeButton->setAutoDefault(false);
   connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -74,15 +76,16 @@ BoardNumberWindow::BoardNumberWindow(std::int16_t level, std::int32_t boardNumbe
 }
 
 void BoardNumberWindow::setBestLine(std::optional<int> points) {
-  bestLineLabel->setText(points ? QStringLiteral("Best line: %1 points").arg(*points)
-                                : QStringLiteral("Searching\u2026"));
+  bestLineLabel->setText(points ? tr("Best line: %n points", nullptr, *points) : tr("Searching…"));
+  look::makeRoom(*this);
 }
 
 void BoardNumberWindow::play() {
   bool ok = false;
   const qlonglong number = numberField->text().toLongLong(&ok);
   if (!ok || !IsBoardNumber(number)) {
-    messageLabel->setText(QStringLiteral("Type a number from 1 to %1.").arg(kLastBoardNumber));
+    messageLabel->setText(tr("Type a number from 1 to %1.").arg(kLastBoardNumber));
+    look::makeRoom(*this);
     announcer->say(messageLabel->text());
     numberField->setFocus();
     numberField->selectAll();

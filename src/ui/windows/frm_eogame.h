@@ -42,7 +42,7 @@ class frmEOGame : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  QPushButton* addButton(const char* caption, int left, EndChoice choice);
+  QPushButton* addButton(const QString& caption, int left, EndChoice choice);
 
   EndChoice EndChoice_ = EndChoice::None;
 };

@@ -11,7 +11,7 @@
 namespace gorbix {
 
 frmJump::frmJump(std::int16_t currentLevel, QWidget* owner) : QDialog(owner) {
-  setWindowTitle(QStringLiteral("Jump to New Level"));
+  setWindowTitle(tr("Jump to New Level"));
   setFont(look::dialogFont());
   setFixedSize(373, 240);
   setModal(true);
@@ -19,16 +19,16 @@ frmJump::frmJump(std::int16_t currentLevel, QWidget* owner) : QDialog(owner) {
   lblNow = new QLabel(this);
   lblNow->setGeometry(14, 14, 274, 15);
   lblNow->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  lblNow->setText(QStringLiteral("You are currently on level ") + QString::fromStdString(IntStr(currentLevel)));
+  lblNow->setText(tr("You are currently on level %1").arg(QString::fromStdString(IntStr(currentLevel))));
   look::setTextColor(*lblNow, look::blueText());
 
-  Command1 = new QPushButton(QStringLiteral("Cancel"), this);
+  Command1 = new QPushButton(tr("Cancel"), this);
   Command1->setGeometry(301, 7, 57, 29);
   connect(Command1, &QPushButton::clicked, this, &frmJump::Command1_Click);
 
   Frame1 = new QGroupBox(this);
   Frame1->setGeometry(14, 42, 344, 183);
-  Label2 = new QLabel(QStringLiteral("Pick a Level"), Frame1);
+  Label2 = new QLabel(tr("Pick a Level"), Frame1);
   Label2->setGeometry(14, 14, 316, 22);
   Label2->setAlignment(Qt::AlignCenter);
 

@@ -1,5 +1,6 @@
 #include "ui/windows/frm_statistics.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QSignalBlocker>
@@ -24,12 +25,16 @@ constexpr int kWidth = 600;
 constexpr int kHeight = 480;  // at 200 % it still fits a screen 1024 high
 constexpr int kTableHeight = 150;
 
-const QStringList& columns() {
-  static const QStringList names = {QStringLiteral("Level"),      QStringLiteral("Played"),
-                                    QStringLiteral("Finished"),   QStringLiteral("Best"),
-                                    QStringLiteral("Mean"),       QStringLiteral("% of best line"),
-                                    QStringLiteral("Hints"),      QStringLiteral("Undos"),
-                                    QStringLiteral("Time played")};
+QStringList columns() {
+  static constexpr const char* kNames[] = {
+      QT_TRANSLATE_NOOP("gorbix::StatisticsWindow", "Level"),  QT_TRANSLATE_NOOP("gorbix::StatisticsWindow", "Played"),
+      QT_TRANSLATE_NOOP("gorbix::StatisticsWindow", "Finished"), QT_TRANSLATE_NOOP("gorbix::StatisticsWindow", "Best"),
+      QT_TRANSLATE_NOOP("gorbix::StatisticsWindow", "Mean"),
+      QT_TRANSLATE_NOOP("gorbix::StatisticsWindow", "% of best line"),
+      QT_TRANSLATE_NOOP("gorbix::StatisticsWindow", "Hints"),  QT_TRANSLATE_NOOP("gorbix::StatisticsWindow", "Undos"),
+      QT_TRANSLATE_NOOP("gorbix::StatisticsWindow", "Time played")};
+  QStringList names;
+  for (const char* name : kNames) names << StatisticsWindow::tr(name);
   return names;
 }
 
@@ -37,7 +42,7 @@ QString rounded(std::optional<double> value) { return value ? QString::number(st
 
 QStringList rowOf(const LevelStatistics& s) {
   const auto best = s.bestScore();
-  return {s.level == 0 ? QStringLiteral("Total") : QString::number(s.level),
+  return {s.level == 0 ? StatisticsWindow::tr("Total") : QString::number(s.level),
           QString::number(s.played),
           QString::number(s.finished),
           best ? QString::number(*best) : QString(),
@@ -59,7 +64,7 @@ QString playedTime(std::int64_t seconds) {
 }
 
 StatisticsWindow::StatisticsWindow(QWidget* owner) : QDialog(owner) {
-  setWindowTitle(QStringLiteral("Statistics"));
+  setWindowTitle(tr("Statistics"));
   setWindowIcon(art::windowIcon());
   look::zoomsItself(*this);
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -67,7 +72,7 @@ StatisticsWindow::StatisticsWindow(QWidget* owner) : QDialog(owner) {
 
   table = new QTableWidget(0, static_cast<int>(columns().size()), this);
   table->setHorizontalHeaderLabels(columns());
-  table->setAccessibleName(QStringLiteral("Levels played"));
+  table->setAccessibleName(tr("Levels played"));
   table->verticalHeader()->hide();
   table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -81,9 +86,9 @@ StatisticsWindow::StatisticsWindow(QWidget* owner) : QDialog(owner) {
 
   noteLabel = new QLabel(this);
   chart = new StatisticsChart(this);
-  resetButton = new QPushButton(QStringLiteral("&Reset Statistics\u2026"), this);
+  resetButton = new QPushButton(tr("&Reset Statistics…"), this);
   resetButton->setAutoDefault(false);
-  closeButton = new QPushButton(QStringLiteral("Close"), this);
+  closeButton = new QPushButton(tr("Close"), this);
   closeButton->setAutoDefault(false);
   connect(resetButton, &QPushButton::clicked, this, &StatisticsWindow::resetClicked);
   connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -113,7 +118,14 @@ void StatisticsWindow::setLook(const Zoom& zoom, bool colourSafe) {
   noteLabel->setFont(regular);
   chart->setLook(zoom, colourSafe);
   table->setFixedHeight(zoom.at(kTableHeight));
-  setFixedSize(zoom.at(QSize(kWidth, kHeight)));
+  // Wider than designed only where the headings of a language need it.
+  const QHeaderView& header = *table->horizontalHeader();
+  int columns = 2 * table->frameWidth();
+  for (int column = 0; column < header.count(); ++column) columns += header.sectionSizeHint(column);
+  // The last column stretches, but never below the header's default size.
+  if (header.count() > 0) columns += std::max(0, header.defaultSectionSize() - header.sectionSizeHint(header.count() - 1));
+  const QMargins margins = layout()->contentsMargins();
+  setFixedSize(std::max(zoom.at(kWidth), columns + margins.left() + margins.right()), zoom.at(kHeight));
 }
 
 void StatisticsWindow::showReading() {
@@ -163,8 +175,8 @@ void StatisticsWindow::fill() {
   if (!levels.empty()) put(statistics_.total());
   const std::size_t skipped = statistics_.skipped;
   noteLabel->setText(skipped == 0   ? QString()
-                     : skipped == 1 ? QStringLiteral("1 damaged line of the record skipped")
-                                    : QStringLiteral("%1 damaged lines of the record skipped").arg(skipped));
+                     : skipped == 1 ? tr("1 damaged line of the record skipped")
+                                    : tr("%n damaged lines of the record skipped", nullptr, skipped));
   showChart();
 }
 

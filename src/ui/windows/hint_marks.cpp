@@ -51,9 +51,16 @@ HintMarks::HintMarks(QWidget* client) : tileMark_(new HintTileMark(client)), tex
 
 void HintMarks::show(int col, int row, HintMark mark, const QStringList& lines, const Zoom& zoom) {
   tileMark_->place(tileRect(col, row, zoom), mark);
-  text_->setGeometry(zoom.at(kHintTextRect));
   text_->setFont(look::fixedFont(true, zoom.factor()));
   text_->setText(lines.join(QLatin1Char('\n')));
+  // A longer translation widens the panel to the right, over the rest of
+  // the title, as far as the window goes.
+  QRect panel = zoom.at(kHintTextRect);
+  const int needed = text_->fontMetrics().boundingRect(QRect(), Qt::AlignCenter, text_->text()).width() +
+                     2 * (text_->frameWidth() + text_->margin());
+  const int widest = text_->parentWidget()->width() - 2 * panel.left();
+  if (needed > panel.width()) panel.setWidth(std::min(needed, widest));
+  text_->setGeometry(panel);
   // Above the tiles and the Thing, whichever was made last.
   tileMark_->raise();
   text_->raise();

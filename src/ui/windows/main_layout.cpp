@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -152,7 +153,7 @@ MainControls buildMainControls(QWidget* owner) {
   c.lstScores = new QListWidget(c.client);
   c.lstScores->setSelectionMode(QAbstractItemView::SingleSelection);
   c.lstScores->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  c.lblRating = valueLabel(c.client, QStringLiteral("Universal Overlord!"));
+  c.lblRating = valueLabel(c.client, QCoreApplication::translate("Rating", "Universal Overlord!"));
   applyZoom(c, Zoom(), kStartCell.col, kStartCell.row);
   accessibility::describe(c);
   return c;
@@ -183,48 +184,53 @@ QAction* addItem(QMenu* menu, const QString& caption, const QKeySequence& shortc
   return action;
 }
 
+// Captions marked with QT_TRANSLATE_NOOP in the context below.
+QString menuText(const char* caption) { return QCoreApplication::translate("MainMenus", caption); }
+
 QAction* addItem(QMenu* menu, const char* caption, const QKeySequence& shortcut = {}) {
-  return addItem(menu, QString::fromUtf8(caption), shortcut);
+  return addItem(menu, menuText(caption), shortcut);
 }
 
 }  // namespace
 
 MainMenus buildMainMenus(QMenuBar* bar, std::span<const int> zoomPercents) {
   MainMenus m;
-  m.mnuFile = bar->addMenu(QStringLiteral("&File"));
-  m.mnuExit = addItem(m.mnuFile, "E&xit", QKeySequence(Qt::CTRL | Qt::Key_X));
+  m.mnuFile = bar->addMenu(menuText(QT_TRANSLATE_NOOP("MainMenus", "&File")));
+  m.mnuExit = addItem(m.mnuFile, QT_TRANSLATE_NOOP("MainMenus", "E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X));
 
-  m.mnuGame = bar->addMenu(QStringLiteral("&Game"));
-  m.mnuRestartLevel = addItem(m.mnuGame, "&Restart This Level", QKeySequence(Qt::CTRL | Qt::Key_R));
-  m.mnuJump = addItem(m.mnuGame, "&Jump to Level", QKeySequence(Qt::CTRL | Qt::Key_J));
-  m.mnuSndFX = addItem(m.mnuGame, "&Sound Effects", QKeySequence(Qt::CTRL | Qt::Key_S));
+  m.mnuGame = bar->addMenu(menuText(QT_TRANSLATE_NOOP("MainMenus", "&Game")));
+  m.mnuRestartLevel = addItem(m.mnuGame, QT_TRANSLATE_NOOP("MainMenus", "&Restart This Level"), QKeySequence(Qt::CTRL | Qt::Key_R));
+  //: The Game menu item that opens the window to pick any level.
+  m.mnuJump = addItem(m.mnuGame, QT_TRANSLATE_NOOP("MainMenus", "&Jump to Level"), QKeySequence(Qt::CTRL | Qt::Key_J));
+  m.mnuSndFX = addItem(m.mnuGame, QT_TRANSLATE_NOOP("MainMenus", "&Sound Effects"), QKeySequence(Qt::CTRL | Qt::Key_S));
   m.mnuSndFX->setCheckable(true);
   m.mnuSndFX->setChecked(true);
-  m.mnuResetScores = addItem(m.mnuGame, "Reset All Scores");
+  m.mnuResetScores = addItem(m.mnuGame, QT_TRANSLATE_NOOP("MainMenus", "Reset All Scores"));
   m.separatorBeforeHint = m.mnuGame->addSeparator();
-  m.boardNumberItem = addItem(m.mnuGame, "&Board Number…", QKeySequence(Qt::CTRL | Qt::Key_B));
-  m.hintItem = addItem(m.mnuGame, "&Hint", QKeySequence(Qt::Key_H));
-  m.statisticsItem = addItem(m.mnuGame, "S&tatistics…", QKeySequence(Qt::CTRL | Qt::Key_T));
+  m.boardNumberItem = addItem(m.mnuGame, QT_TRANSLATE_NOOP("MainMenus", "&Board Number…"), QKeySequence(Qt::CTRL | Qt::Key_B));
+  m.hintItem = addItem(m.mnuGame, QT_TRANSLATE_NOOP("MainMenus", "&Hint"), QKeySequence(Qt::Key_H));
+  m.statisticsItem = addItem(m.mnuGame, QT_TRANSLATE_NOOP("MainMenus", "S&tatistics…"), QKeySequence(Qt::CTRL | Qt::Key_T));
   m.separatorBeforeUndo = m.mnuGame->addSeparator();
-  m.undoItem = addItem(m.mnuGame, "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z));
-  m.redoItem = addItem(m.mnuGame, "Re&do");
+  m.undoItem = addItem(m.mnuGame, QT_TRANSLATE_NOOP("MainMenus", "&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+  m.redoItem = addItem(m.mnuGame, QT_TRANSLATE_NOOP("MainMenus", "Re&do"));
   m.redoItem->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
   // Nothing to take back until a move is made.
   m.undoItem->setEnabled(false);
   m.redoItem->setEnabled(false);
   m.mnuGame->addSeparator();
-  m.keepBoardItem = addItem(m.mnuGame, "&Keep Unfinished Board");
+  m.keepBoardItem = addItem(m.mnuGame, QT_TRANSLATE_NOOP("MainMenus", "&Keep Unfinished Board"));
   m.keepBoardItem->setCheckable(true);
 
-  m.viewMenu = bar->addMenu(QStringLiteral("&View"));
-  m.colourSafeItem = addItem(m.viewMenu, "&Colour-Safe Tiles");
+  m.viewMenu = bar->addMenu(menuText(QT_TRANSLATE_NOOP("MainMenus", "&View")));
+  m.colourSafeItem = addItem(m.viewMenu, QT_TRANSLATE_NOOP("MainMenus", "&Colour-Safe Tiles"));
   m.colourSafeItem->setCheckable(true);
-  m.zoomMenu = m.viewMenu->addMenu(QStringLiteral("&Zoom"));
+  m.zoomMenu = m.viewMenu->addMenu(menuText(QT_TRANSLATE_NOOP("MainMenus", "&Zoom")));
   auto* sizes = new QActionGroup(m.zoomMenu);
   QString accessKeys;
   for (const int percent : zoomPercents) {
     // Each item's access key is the first of its digits no earlier item took.
-    QString caption = QStringLiteral("%1 %").arg(percent);
+    //: A size in the Zoom menu, %1 the percent (100, 150, ...).
+    QString caption = QCoreApplication::translate("MainMenus", "%1 %").arg(percent);
     const auto key = std::find_if(caption.begin(), caption.end(), [&](QChar c) { return c.isDigit() && !accessKeys.contains(c); });
     if (key != caption.end()) {
       accessKeys += *key;
@@ -238,14 +244,14 @@ MainMenus buildMainMenus(QMenuBar* bar, std::span<const int> zoomPercents) {
   }
   if (!m.zoomItems.empty()) m.zoomItems.front()->setChecked(true);
   m.zoomMenu->addSeparator();
-  m.zoomInItem = addItem(m.zoomMenu, "Zoom &In");
+  m.zoomInItem = addItem(m.zoomMenu, QT_TRANSLATE_NOOP("MainMenus", "Zoom &In"));
   m.zoomInItem->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-  m.zoomOutItem = addItem(m.zoomMenu, "Zoom &Out", QKeySequence(Qt::CTRL | Qt::Key_Minus));
+  m.zoomOutItem = addItem(m.zoomMenu, QT_TRANSLATE_NOOP("MainMenus", "Zoom &Out"), QKeySequence(Qt::CTRL | Qt::Key_Minus));
 
-  m.mnuHelp = bar->addMenu(QStringLiteral("&Help"));
-  m.mnuTutorial = addItem(m.mnuHelp, "&Tutorial", QKeySequence(Qt::Key_F1));
+  m.mnuHelp = bar->addMenu(menuText(QT_TRANSLATE_NOOP("MainMenus", "&Help")));
+  m.mnuTutorial = addItem(m.mnuHelp, QT_TRANSLATE_NOOP("MainMenus", "&Tutorial"), QKeySequence(Qt::Key_F1));
   m.mnuLine1 = m.mnuHelp->addSeparator();
-  m.mnuAbout = addItem(m.mnuHelp, "&About");
+  m.mnuAbout = addItem(m.mnuHelp, QT_TRANSLATE_NOOP("MainMenus", "&About"));
   return m;
 }
 

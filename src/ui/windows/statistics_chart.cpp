@@ -43,26 +43,26 @@ struct StatisticsChart::Palette {
 
 StatisticsChart::StatisticsChart(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
-  setAccessibleName(QStringLiteral("Chart"));
+  setAccessibleName(StatisticsChart::tr("Chart"));
   setBackgroundRole(QPalette::Base);
   setAutoFillBackground(true);
   describe();
 }
 
 QString StatisticsChart::emptyText() {
-  return QStringLiteral(
+  return StatisticsChart::tr(
       "No levels played yet. Each level you finish or leave will appear here: your scores level by level, "
       "against the best line of each board.");
 }
 
 QString describeLevel(const LevelStatistics& level) {
-  if (level.finished == 0) return QStringLiteral("Level %1: none finished").arg(level.level);
+  if (level.finished == 0) return StatisticsChart::tr("Level %1: none finished").arg(level.level);
   const auto line = level.meanBestLine();
-  return QStringLiteral("Level %1: best %2, mean %3, best line %4")
+  return StatisticsChart::tr("Level %1: best %2, mean %3, best line %4")
       .arg(level.level)
       .arg(level.bestScore().value_or(0))
       .arg(number(level.meanScore()))
-      .arg(line ? number(line) : QStringLiteral("not known"));
+      .arg(line ? number(line) : StatisticsChart::tr("not known"));
 }
 
 void StatisticsChart::show(const RecordStatistics& statistics, int level) {
@@ -89,7 +89,7 @@ void StatisticsChart::setLook(const Zoom& zoom, bool colourSafe) {
 
 void StatisticsChart::describe() {
   if (reading_) {
-    description_ = QStringLiteral("Reading the record\u2026");
+    description_ = StatisticsChart::tr("Reading the record…");
   } else if (statistics_.empty()) {
     description_ = emptyText();
   } else {
@@ -102,9 +102,9 @@ void StatisticsChart::describe() {
       QStringList lines;
       for (std::size_t i = from; i < latest.size(); ++i) {
         scores << QString::number(latest[i].score);
-        lines << (latest[i].bestLine ? QString::number(*latest[i].bestLine) : QStringLiteral("not known"));
+        lines << (latest[i].bestLine ? QString::number(*latest[i].bestLine) : StatisticsChart::tr("not known"));
       }
-      sentences << QStringLiteral("Level %1, the latest %2 boards in order of play: scores %3; best lines %4")
+      sentences << StatisticsChart::tr("Level %1, the latest %2 boards in order of play: scores %3; best lines %4")
                        .arg(level_)
                        .arg(scores.size())
                        .arg(scores.join(QStringLiteral(", ")), lines.join(QStringLiteral(", ")));
@@ -165,7 +165,7 @@ struct Painter {
     p.save();
     p.translate(area.left(), plot.center().y());
     p.rotate(-90);
-    p.drawText(QRectF(-plot.height() / 2, 0, plot.height(), line), Qt::AlignCenter, QStringLiteral("Score"));
+    p.drawText(QRectF(-plot.height() / 2, 0, plot.height(), line), Qt::AlignCenter, StatisticsChart::tr("Score"));
     p.restore();
     for (int step = 0; step <= 5; ++step) {
       const int value = top * step / 5;
@@ -225,23 +225,23 @@ void StatisticsChart::paintEvent(QPaintEvent* /*event*/) {
   };
   const QRectF box(0, legendY - swatch / 2 + d.at(2), swatch, swatch - d.at(4));
   p.fillRect(box.translated(x, 0), colours.best);
-  label(QStringLiteral("Best score"));
+  label(StatisticsChart::tr("Best score"));
   p.setPen(QPen(colours.mean, d.at(1)));
   p.setBrush(d.hatched(colours.mean));
   p.drawRect(box.translated(x, 0));
   p.setBrush(Qt::NoBrush);
-  label(QStringLiteral("Mean score"));
+  label(StatisticsChart::tr("Mean score"));
   d.diamond(QPointF(x + swatch / 2, legendY + d.at(1)), d.at(5), colours.line);
-  label(QStringLiteral("Mean best line"));
+  label(StatisticsChart::tr("Mean best line"));
   p.setPen(QPen(colours.best, d.at(2)));
   p.drawLine(QPointF(x, legendY + d.at(1)), QPointF(x + swatch, legendY + d.at(1)));
   p.setBrush(colours.best);
   p.drawEllipse(QPointF(x + swatch / 2, legendY + d.at(1)), d.at(3), d.at(3));
-  label(QStringLiteral("Score"));
+  label(StatisticsChart::tr("Score"));
   p.setPen(QPen(colours.line, d.at(1.5), Qt::DashLine));
   p.drawLine(QPointF(x, legendY + d.at(1)), QPointF(x + swatch, legendY + d.at(1)));
   p.fillRect(QRectF(x + swatch / 2 - d.at(2.5), legendY + d.at(1) - d.at(2.5), d.at(5), d.at(5)), colours.line);
-  label(QStringLiteral("Best line"));
+  label(StatisticsChart::tr("Best line"));
   p.setBrush(Qt::NoBrush);
 
   const qreal top = whole.top() + line * 1.6;
@@ -254,8 +254,8 @@ void StatisticsChart::paintEvent(QPaintEvent* /*event*/) {
     highest = std::max({highest, double(level->bestScore().value_or(0)), level->meanBestLine().value_or(0)});
   }
   const int levelsTop = scaleTop(highest);
-  const QRectF bars = d.axes(QRectF(whole.left(), top, whole.width(), split - top), QStringLiteral("Every level"),
-                             QStringLiteral("Level"), levelsTop);
+  const QRectF bars = d.axes(QRectF(whole.left(), top, whole.width(), split - top), StatisticsChart::tr("Every level"),
+                             StatisticsChart::tr("Level"), levelsTop);
   const qreal slot = bars.width() / kLevelCount;
   const bool everyLabel = d.metrics.horizontalAdvance(QStringLiteral("25")) + d.at(4) < slot;
   const auto height = [&](double value, int scale, const QRectF& plot) { return plot.height() * value / scale; };
@@ -294,11 +294,11 @@ void StatisticsChart::paintEvent(QPaintEvent* /*event*/) {
   const std::deque<FinishedPlay>& plays = chosen ? statistics_.level(level_).latest : none;
   double most = 0;
   for (const FinishedPlay& play : plays) most = std::max({most, double(play.score), double(play.bestLine.value_or(0))});
-  const QString title = !chosen        ? QStringLiteral("Choose a level in the table to see its boards")
-                        : plays.empty() ? QStringLiteral("Level %1: no board finished yet").arg(level_)
-                                        : QStringLiteral("Level %1, boards finished in order of play").arg(level_);
+  const QString title = !chosen        ? StatisticsChart::tr("Choose a level in the table to see its boards")
+                        : plays.empty() ? StatisticsChart::tr("Level %1: no board finished yet").arg(level_)
+                                        : StatisticsChart::tr("Level %1, boards finished in order of play").arg(level_);
   const int playsTop = scaleTop(most);
-  const QRectF graph = d.axes(lower, title, QStringLiteral("Board"), playsTop);
+  const QRectF graph = d.axes(lower, title, StatisticsChart::tr("Board"), playsTop);
   if (plays.empty()) return;
   const qreal step = graph.width() / static_cast<qreal>(plays.size());
   const auto point = [&](std::size_t i, double value) {

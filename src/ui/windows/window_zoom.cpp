@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "ui/windows/text_room.h"
+
 namespace gorbix::look {
 
 namespace {
@@ -53,7 +55,10 @@ Zoom ownerZoom(const QWidget* owner) {
 }
 
 void zoomWindow(QWidget& window, const Zoom& zoom) {
-  if (zoom == Zoom() && !window.property(kFontProperty).isValid()) return;
+  if (zoom == Zoom() && !window.property(kFontProperty).isValid()) {
+    makeRoom(window);
+    return;
+  }
   std::vector<QWidget*> controls;
   for (QWidget* child : window.findChildren<QWidget*>()) {
     if (!child->isWindow() && child->window() == &window && placedByUs(*child)) controls.push_back(child);
@@ -74,6 +79,7 @@ void zoomWindow(QWidget& window, const Zoom& zoom) {
     if (const QVariant rect = control->property(kGeometryProperty); rect.isValid()) control->setGeometry(zoom.at(rect.toRect()));
   }
   if (const QVariant size = window.property(kSizeProperty); size.isValid()) window.setFixedSize(zoom.at(size.toSize()));
+  makeRoom(window);
   if (window.isVisible() && window.screen() != nullptr) {
     window.move(keepOnScreen(corner, window.frameGeometry().size(), window.screen()->availableGeometry()));
   }
