@@ -301,6 +301,14 @@
         <source>%1. Score %2, %3. %4</source>
         <translation>%1. Puntuación %2, %3. %4</translation>
     </message>
+    <message>
+        <source>Move made again. Score %1</source>
+        <translation>Jugada rehecha. Puntuación %1</translation>
+    </message>
+    <message>
+        <source>Move taken back. Score %1</source>
+        <translation>Jugada deshecha. Puntuación %1</translation>
+    </message>
 </context>
 <context>
     <name>Rating</name>
@@ -453,6 +461,333 @@
     <message>
         <source>Not stored: %1.</source>
         <translation>No guardado: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Tutorial</name>
+    <message>
+        <source>Gorbix Tutorial</source>
+        <translation>Tutorial de Gorbix</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>&amp;Anterior</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Siguiente</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Página</translation>
+    </message>
+    <message>
+        <source>This page cannot be shown: the picture file %1 is missing or cannot be read.</source>
+        <translation>No se puede mostrar esta página: falta el archivo de imagen %1 o no se puede leer.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2: %3</source>
+        <translation>Página %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>Welcome to Gorbix</source>
+        <translation>Te damos la bienvenida a Gorbix</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The board has 8 columns and 6 rows of tiles and one empty cell, the &lt;b&gt;hole&lt;/b&gt;. Each tile carries a piece of track.&lt;/p&gt;&lt;p&gt;Your goal: guide the &lt;b&gt;Thing&lt;/b&gt;, the blue diamond, from its start on the top-left tile to the &lt;b&gt;goal&lt;/b&gt;, the bottom-right cell. When it gets there, the level is won.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;El tablero tiene 8 columnas y 6 filas de fichas y una casilla vacía, el &lt;b&gt;hueco&lt;/b&gt;. Cada ficha lleva un tramo de vía.&lt;/p&gt;&lt;p&gt;Tu objetivo: guiar a la &lt;b&gt;Cosa&lt;/b&gt;, el rombo azul, desde su salida en la ficha de arriba a la izquierda hasta la &lt;b&gt;meta&lt;/b&gt;, la casilla de abajo a la derecha. Cuando llega allí, has ganado el nivel.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Salida</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>Meta</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Cruce</translation>
+    </message>
+    <message>
+        <source>T-piece</source>
+        <translation>Ficha en T</translation>
+    </message>
+    <message>
+        <source>Straight</source>
+        <translation>Recta</translation>
+    </message>
+    <message>
+        <source>Corner</source>
+        <translation>Curva</translation>
+    </message>
+    <message>
+        <source>Bonus tile</source>
+        <translation>Ficha bonus</translation>
+    </message>
+    <message>
+        <source>Blocker: no track</source>
+        <translation>Obstáculo: sin vía</translation>
+    </message>
+    <message>
+        <source>The hole</source>
+        <translation>El hueco</translation>
+    </message>
+    <message>
+        <source>Two moves: a &lt;b&gt;left click&lt;/b&gt; slides tiles, a &lt;b&gt;right click&lt;/b&gt; sends the Thing.</source>
+        <translation>Dos movimientos: un &lt;b&gt;clic izquierdo&lt;/b&gt; desliza fichas, un &lt;b&gt;clic derecho&lt;/b&gt; envía a la Cosa.</translation>
+    </message>
+    <message>
+        <source>Next: sliding tiles</source>
+        <translation>Siguiente: deslizar fichas</translation>
+    </message>
+    <message>
+        <source>Sliding tiles</source>
+        <translation>Deslizar fichas</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Left click&lt;/b&gt; a tile in the same row or column as the hole. That tile, and every tile between it and the hole, slides one cell towards the hole. The hole ends up where you clicked.</source>
+        <translation>Haz &lt;b&gt;clic izquierdo&lt;/b&gt; en una ficha de la misma fila o columna que el hueco. Esa ficha, y todas las que haya entre ella y el hueco, se deslizan una casilla hacia el hueco. El hueco queda donde hiciste clic.</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Antes</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Después</translation>
+    </message>
+    <message>
+        <source>hole</source>
+        <translation>hueco</translation>
+    </message>
+    <message>
+        <source>−5 points</source>
+        <translation>−5 puntos</translation>
+    </message>
+    <message>
+        <source>for the slide</source>
+        <translation>por deslizar</translation>
+    </message>
+    <message>
+        <source>&lt;ul&gt;&lt;li&gt;Each slide costs &lt;b&gt;5 points&lt;/b&gt;, however many tiles move.&lt;/li&gt;&lt;li&gt;Columns work the same way: click above or below the hole.&lt;/li&gt;&lt;li&gt;If the Thing stands on a sliding tile, it rides along, even onto the goal.&lt;/li&gt;&lt;li&gt;No hole in its row or column? A buzz, or a cross on the tile with the sound off: nothing moves, and nothing is taken from your score.&lt;/li&gt;&lt;li&gt;While the Thing is walking, clicks on the board are ignored.&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;ul&gt;&lt;li&gt;Cada deslizamiento cuesta &lt;b&gt;5 puntos&lt;/b&gt;, muevas las fichas que muevas.&lt;/li&gt;&lt;li&gt;Las columnas funcionan igual: haz clic encima o debajo del hueco.&lt;/li&gt;&lt;li&gt;Si la Cosa está sobre una ficha que se desliza, viaja con ella, incluso hasta la meta.&lt;/li&gt;&lt;li&gt;¿No hay hueco en su fila o columna? Un zumbido, o una cruz sobre la ficha si el sonido está apagado: nada se mueve y no pierdes puntos.&lt;/li&gt;&lt;li&gt;Mientras la Cosa camina, los clics en el tablero se ignoran.&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>Next: sending the Thing</source>
+        <translation>Siguiente: enviar a la Cosa</translation>
+    </message>
+    <message>
+        <source>Sending the Thing</source>
+        <translation>Enviar a la Cosa</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Right click&lt;/b&gt; a tile to send the Thing there. It can only walk along the track: to step from one tile to the next, both must be open towards each other. If the track joins up, the Thing walks there tile by tile.</source>
+        <translation>Haz &lt;b&gt;clic derecho&lt;/b&gt; en una ficha para enviar allí a la Cosa. Solo puede andar por la vía: para pasar de una ficha a la siguiente, las dos deben estar abiertas una hacia la otra. Si la vía está unida, la Cosa va hasta allí ficha a ficha.</translation>
+    </message>
+    <message>
+        <source>Before: right click the target</source>
+        <translation>Antes: clic derecho en el destino</translation>
+    </message>
+    <message>
+        <source>After: 5 new tiles, +25</source>
+        <translation>Después: 5 fichas nuevas, +25</translation>
+    </message>
+    <message>
+        <source>&lt;ul&gt;&lt;li&gt;A tile the Thing stands on for the first time turns from green to &lt;b&gt;red&lt;/b&gt; and earns &lt;b&gt;5 points&lt;/b&gt;. Red tiles earn nothing more.&lt;/li&gt;&lt;li&gt;The Thing never enters the hole or a blocker (a tile without track).&lt;/li&gt;&lt;li&gt;No way along the track? A buzz or a cross, and nothing changes.&lt;/li&gt;&lt;li&gt;The game picks the way itself. Slide tiles first to join the track, then send the Thing.&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;ul&gt;&lt;li&gt;Una ficha que la Cosa pisa por primera vez pasa de verde a &lt;b&gt;rojo&lt;/b&gt; y da &lt;b&gt;5 puntos&lt;/b&gt;. Las fichas rojas ya no dan nada.&lt;/li&gt;&lt;li&gt;La Cosa nunca entra en el hueco ni en un obstáculo (una ficha sin vía).&lt;/li&gt;&lt;li&gt;¿No hay camino por la vía? Un zumbido o una cruz, y nada cambia.&lt;/li&gt;&lt;li&gt;El juego elige el camino por sí mismo. Desliza primero fichas para unir la vía y luego envía a la Cosa.&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>Next: scoring and hints</source>
+        <translation>Siguiente: puntuación y pistas</translation>
+    </message>
+    <message>
+        <source>Scoring, bonus tiles and hints</source>
+        <translation>Puntuación, fichas bonus y pistas</translation>
+    </message>
+    <message>
+        <source>Every level starts with a score of &lt;b&gt;100&lt;/b&gt;. Then:</source>
+        <translation>Cada nivel empieza con una puntuación de &lt;b&gt;100&lt;/b&gt;. Después:</translation>
+    </message>
+    <message>
+        <source>Each slide: one click, however many tiles move</source>
+        <translation>Cada deslizamiento: un clic, muevas las fichas que muevas</translation>
+    </message>
+    <message>
+        <source>Each tile the Thing stands on for the first time</source>
+        <translation>Cada ficha que la Cosa pisa por primera vez</translation>
+    </message>
+    <message>
+        <source>A bonus tile, paid once; it then turns into a red straight</source>
+        <translation>Una ficha bonus, se paga una vez; luego se convierte en una recta roja</translation>
+    </message>
+    <message>
+        <source>A hint, key &lt;b&gt;H&lt;/b&gt;, marks the tile to click; &lt;b&gt;H&lt;/b&gt; again makes the move</source>
+        <translation>Una pista, tecla &lt;b&gt;H&lt;/b&gt;, marca la ficha donde hacer clic; otra vez &lt;b&gt;H&lt;/b&gt; hace la jugada</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;A hint is paid for once: until the board changes, &lt;b&gt;H&lt;/b&gt; shows it again for nothing. &lt;b&gt;Esc&lt;/b&gt; hides it. The score never drops below 0.&lt;/p&gt;&lt;p&gt;&lt;i&gt;Tip:&lt;/i&gt; a slide costs as much as a new tile earns.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Una pista se paga una sola vez: hasta que cambie el tablero, &lt;b&gt;H&lt;/b&gt; la vuelve a mostrar gratis. &lt;b&gt;Esc&lt;/b&gt; la oculta. La puntuación nunca baja de 0.&lt;/p&gt;&lt;p&gt;&lt;i&gt;Consejo:&lt;/i&gt; un deslizamiento cuesta lo mismo que da una ficha nueva.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Next: levels and ratings</source>
+        <translation>Siguiente: niveles y rangos</translation>
+    </message>
+    <message>
+        <source>Levels and ratings</source>
+        <translation>Niveles y rangos</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;There are &lt;b&gt;25 levels&lt;/b&gt;. Later ones have fewer crosses and T-pieces and more blockers, and each start deals a new random board.&lt;/p&gt;&lt;p&gt;At the goal you see your score and its rating; a new best for the level is kept in the score list, where a double click plays that level. The &lt;b&gt;overall rating&lt;/b&gt; rates the average of your best scores over all 25 levels.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Hay &lt;b&gt;25 niveles&lt;/b&gt;. Los últimos tienen menos cruces y fichas en T y más obstáculos, y cada inicio reparte un tablero nuevo al azar.&lt;/p&gt;&lt;p&gt;En la meta ves tu puntuación y su rango; cada nuevo récord del nivel se guarda en la lista de puntuaciones, donde un doble clic juega ese nivel. El &lt;b&gt;rango global&lt;/b&gt; valora la media de tus mejores puntuaciones en los 25 niveles.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Rango</translation>
+    </message>
+    <message>
+        <source>Next: keys and menus</source>
+        <translation>Siguiente: teclas y menús</translation>
+    </message>
+    <message>
+        <source>Keys and menus</source>
+        <translation>Teclas y menús</translation>
+    </message>
+    <message>
+        <source>Game menu</source>
+        <translation>Menú Juego</translation>
+    </message>
+    <message>
+        <source>Restart This Level</source>
+        <translation>Reiniciar este nivel</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation>Ctrl+R</translation>
+    </message>
+    <message>
+        <source>Jump to Level</source>
+        <translation>Ir al nivel</translation>
+    </message>
+    <message>
+        <source>Ctrl+J</source>
+        <translation>Ctrl+J</translation>
+    </message>
+    <message>
+        <source>Sound Effects</source>
+        <translation>Efectos de sonido</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Reset All Scores</source>
+        <translation>Reiniciar todas las puntuaciones</translation>
+    </message>
+    <message>
+        <source>Board Number…</source>
+        <translation>Número de tablero…</translation>
+    </message>
+    <message>
+        <source>Ctrl+B</source>
+        <translation>Ctrl+B</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Pista</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Restart&lt;/b&gt; deals a new board of the level. &lt;b&gt;Reset All Scores&lt;/b&gt; asks first, then sets every best score to 0. &lt;b&gt;Board Number&lt;/b&gt; names the board you play and its best line, and plays any board by its number.</source>
+        <translation>&lt;b&gt;Reiniciar&lt;/b&gt; reparte un tablero nuevo del nivel. &lt;b&gt;Reiniciar todas las puntuaciones&lt;/b&gt; pregunta antes y luego pone cada récord a 0. &lt;b&gt;Número de tablero&lt;/b&gt; indica el tablero que juegas y su mejor solución, y juega cualquier tablero por su número.</translation>
+    </message>
+    <message>
+        <source>View menu</source>
+        <translation>Menú Ver</translation>
+    </message>
+    <message>
+        <source>Colour-Safe Tiles</source>
+        <translation>Fichas aptas para daltónicos</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Acercar</translation>
+    </message>
+    <message>
+        <source>Ctrl++</source>
+        <translation>Ctrl++</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Alejar</translation>
+    </message>
+    <message>
+        <source>Ctrl+−</source>
+        <translation>Ctrl+−</translation>
+    </message>
+    <message>
+        <source>100 %</source>
+        <translation>100 %</translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation>Ctrl+0</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Colour-Safe Tiles&lt;/b&gt; sets the faces apart without colour; &lt;b&gt;Zoom&lt;/b&gt; makes every window larger.</source>
+        <translation>&lt;b&gt;Fichas aptas para daltónicos&lt;/b&gt; distingue las fichas sin usar el color; &lt;b&gt;Zoom&lt;/b&gt; agranda todas las ventanas.</translation>
+    </message>
+    <message>
+        <source>File and Help menus</source>
+        <translation>Menús Archivo y Ayuda</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Ctrl+X</source>
+        <translation>Ctrl+X</translation>
+    </message>
+    <message>
+        <source>Tutorial</source>
+        <translation>Tutorial</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Keys on the board</source>
+        <translation>Teclas en el tablero</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Arrows&lt;/b&gt; move a frame over the board, &lt;b&gt;Home&lt;/b&gt; to the Thing, &lt;b&gt;End&lt;/b&gt; to the goal. &lt;b&gt;Space&lt;/b&gt; slides like a left click, &lt;b&gt;Enter&lt;/b&gt; sends like a right click.</source>
+        <translation>Las &lt;b&gt;flechas&lt;/b&gt; mueven un marco por el tablero, &lt;b&gt;Inicio&lt;/b&gt; a la Cosa, &lt;b&gt;Fin&lt;/b&gt; a la meta. &lt;b&gt;Espacio&lt;/b&gt; desliza como un clic izquierdo, &lt;b&gt;Intro&lt;/b&gt; envía como un clic derecho.</translation>
+    </message>
+    <message>
+        <source>Good luck, and bring the Thing home!</source>
+        <translation>¡Buena suerte, y lleva a la Cosa a casa!</translation>
+    </message>
+    <message>
+        <source>%1 and more: %2</source>
+        <translation>%1 o más: %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3</source>
+        <translation>De %1 a %2: %3</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
     </message>
 </context>
 <context>

@@ -301,6 +301,14 @@
         <source>%1. Score %2, %3. %4</source>
         <translation>%1. Score %2, %3. %4</translation>
     </message>
+    <message>
+        <source>Move made again. Score %1</source>
+        <translation>Coup rétabli. Score %1</translation>
+    </message>
+    <message>
+        <source>Move taken back. Score %1</source>
+        <translation>Coup annulé. Score %1</translation>
+    </message>
 </context>
 <context>
     <name>Rating</name>
@@ -453,6 +461,333 @@
     <message>
         <source>Not stored: %1.</source>
         <translation>Non enregistré&#xa0;: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Tutorial</name>
+    <message>
+        <source>Gorbix Tutorial</source>
+        <translation>Didacticiel de Gorbix</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>&amp;Précédent</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>This page cannot be shown: the picture file %1 is missing or cannot be read.</source>
+        <translation>Impossible d’afficher cette page&#xa0;: le fichier image %1 est absent ou illisible.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2: %3</source>
+        <translation>Page %1 sur %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Welcome to Gorbix</source>
+        <translation>Bienvenue dans Gorbix</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The board has 8 columns and 6 rows of tiles and one empty cell, the &lt;b&gt;hole&lt;/b&gt;. Each tile carries a piece of track.&lt;/p&gt;&lt;p&gt;Your goal: guide the &lt;b&gt;Thing&lt;/b&gt;, the blue diamond, from its start on the top-left tile to the &lt;b&gt;goal&lt;/b&gt;, the bottom-right cell. When it gets there, the level is won.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Le plateau compte 8 colonnes et 6 lignes de tuiles, plus une case vide, le &lt;b&gt;trou&lt;/b&gt;. Chaque tuile porte un morceau de voie.&lt;/p&gt;&lt;p&gt;Votre but&#xa0;: guider la &lt;b&gt;Chose&lt;/b&gt;, le losange bleu, depuis son départ sur la tuile en haut à gauche jusqu’à l’&lt;b&gt;arrivée&lt;/b&gt;, la case en bas à droite. Quand elle y parvient, le niveau est gagné.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Départ</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>Arrivée</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Croisement</translation>
+    </message>
+    <message>
+        <source>T-piece</source>
+        <translation>Tuile en T</translation>
+    </message>
+    <message>
+        <source>Straight</source>
+        <translation>Ligne droite</translation>
+    </message>
+    <message>
+        <source>Corner</source>
+        <translation>Virage</translation>
+    </message>
+    <message>
+        <source>Bonus tile</source>
+        <translation>Tuile bonus</translation>
+    </message>
+    <message>
+        <source>Blocker: no track</source>
+        <translation>Obstacle&#xa0;: pas de voie</translation>
+    </message>
+    <message>
+        <source>The hole</source>
+        <translation>Le trou</translation>
+    </message>
+    <message>
+        <source>Two moves: a &lt;b&gt;left click&lt;/b&gt; slides tiles, a &lt;b&gt;right click&lt;/b&gt; sends the Thing.</source>
+        <translation>Deux coups&#xa0;: un &lt;b&gt;clic gauche&lt;/b&gt; fait glisser les tuiles, un &lt;b&gt;clic droit&lt;/b&gt; envoie la Chose.</translation>
+    </message>
+    <message>
+        <source>Next: sliding tiles</source>
+        <translation>Suite&#xa0;: faire glisser les tuiles</translation>
+    </message>
+    <message>
+        <source>Sliding tiles</source>
+        <translation>Faire glisser les tuiles</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Left click&lt;/b&gt; a tile in the same row or column as the hole. That tile, and every tile between it and the hole, slides one cell towards the hole. The hole ends up where you clicked.</source>
+        <translation>&lt;b&gt;Cliquez à gauche&lt;/b&gt; sur une tuile de la même ligne ou colonne que le trou. Cette tuile, et toutes celles entre elle et le trou, glissent d’une case vers le trou. Le trou se retrouve là où vous avez cliqué.</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Avant</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Après</translation>
+    </message>
+    <message>
+        <source>hole</source>
+        <translation>trou</translation>
+    </message>
+    <message>
+        <source>−5 points</source>
+        <translation>−5 points</translation>
+    </message>
+    <message>
+        <source>for the slide</source>
+        <translation>pour le glissement</translation>
+    </message>
+    <message>
+        <source>&lt;ul&gt;&lt;li&gt;Each slide costs &lt;b&gt;5 points&lt;/b&gt;, however many tiles move.&lt;/li&gt;&lt;li&gt;Columns work the same way: click above or below the hole.&lt;/li&gt;&lt;li&gt;If the Thing stands on a sliding tile, it rides along, even onto the goal.&lt;/li&gt;&lt;li&gt;No hole in its row or column? A buzz, or a cross on the tile with the sound off: nothing moves, and nothing is taken from your score.&lt;/li&gt;&lt;li&gt;While the Thing is walking, clicks on the board are ignored.&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;ul&gt;&lt;li&gt;Chaque glissement coûte &lt;b&gt;5 points&lt;/b&gt;, quel que soit le nombre de tuiles déplacées.&lt;/li&gt;&lt;li&gt;Les colonnes fonctionnent de la même façon&#xa0;: cliquez au-dessus ou au-dessous du trou.&lt;/li&gt;&lt;li&gt;Si la Chose se tient sur une tuile qui glisse, elle suit le mouvement, même jusqu’à l’arrivée.&lt;/li&gt;&lt;li&gt;Pas de trou dans sa ligne ou sa colonne&#xa0;? Un bourdonnement, ou une croix sur la tuile quand le son est coupé&#xa0;: rien ne bouge et votre score ne perd rien.&lt;/li&gt;&lt;li&gt;Pendant que la Chose marche, les clics sur le plateau sont ignorés.&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>Next: sending the Thing</source>
+        <translation>Suite&#xa0;: envoyer la Chose</translation>
+    </message>
+    <message>
+        <source>Sending the Thing</source>
+        <translation>Envoyer la Chose</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Right click&lt;/b&gt; a tile to send the Thing there. It can only walk along the track: to step from one tile to the next, both must be open towards each other. If the track joins up, the Thing walks there tile by tile.</source>
+        <translation>&lt;b&gt;Cliquez à droite&lt;/b&gt; sur une tuile pour y envoyer la Chose. Elle ne peut marcher que sur la voie&#xa0;: pour passer d’une tuile à la suivante, les deux doivent être ouvertes l’une vers l’autre. Si la voie est continue, la Chose s’y rend tuile après tuile.</translation>
+    </message>
+    <message>
+        <source>Before: right click the target</source>
+        <translation>Avant&#xa0;: clic droit sur la cible</translation>
+    </message>
+    <message>
+        <source>After: 5 new tiles, +25</source>
+        <translation>Après&#xa0;: 5 nouvelles tuiles, +25</translation>
+    </message>
+    <message>
+        <source>&lt;ul&gt;&lt;li&gt;A tile the Thing stands on for the first time turns from green to &lt;b&gt;red&lt;/b&gt; and earns &lt;b&gt;5 points&lt;/b&gt;. Red tiles earn nothing more.&lt;/li&gt;&lt;li&gt;The Thing never enters the hole or a blocker (a tile without track).&lt;/li&gt;&lt;li&gt;No way along the track? A buzz or a cross, and nothing changes.&lt;/li&gt;&lt;li&gt;The game picks the way itself. Slide tiles first to join the track, then send the Thing.&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;ul&gt;&lt;li&gt;Une tuile sur laquelle la Chose se pose pour la première fois passe du vert au &lt;b&gt;rouge&lt;/b&gt; et rapporte &lt;b&gt;5 points&lt;/b&gt;. Les tuiles rouges ne rapportent plus rien.&lt;/li&gt;&lt;li&gt;La Chose n’entre jamais dans le trou ni sur un obstacle (une tuile sans voie).&lt;/li&gt;&lt;li&gt;Aucun chemin par la voie&#xa0;? Un bourdonnement ou une croix, et rien ne change.&lt;/li&gt;&lt;li&gt;Le jeu choisit lui-même le chemin. Faites d’abord glisser des tuiles pour relier la voie, puis envoyez la Chose.&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>Next: scoring and hints</source>
+        <translation>Suite&#xa0;: score et indices</translation>
+    </message>
+    <message>
+        <source>Scoring, bonus tiles and hints</source>
+        <translation>Score, tuiles bonus et indices</translation>
+    </message>
+    <message>
+        <source>Every level starts with a score of &lt;b&gt;100&lt;/b&gt;. Then:</source>
+        <translation>Chaque niveau commence avec un score de &lt;b&gt;100&lt;/b&gt;. Ensuite&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Each slide: one click, however many tiles move</source>
+        <translation>Chaque glissement&#xa0;: un clic, quel que soit le nombre de tuiles déplacées</translation>
+    </message>
+    <message>
+        <source>Each tile the Thing stands on for the first time</source>
+        <translation>Chaque tuile où la Chose se pose pour la première fois</translation>
+    </message>
+    <message>
+        <source>A bonus tile, paid once; it then turns into a red straight</source>
+        <translation>Une tuile bonus, payée une fois&#xa0;; elle devient ensuite une ligne droite rouge</translation>
+    </message>
+    <message>
+        <source>A hint, key &lt;b&gt;H&lt;/b&gt;, marks the tile to click; &lt;b&gt;H&lt;/b&gt; again makes the move</source>
+        <translation>Un indice, touche &lt;b&gt;H&lt;/b&gt;, marque la tuile à cliquer&#xa0;; &lt;b&gt;H&lt;/b&gt; à nouveau joue le coup</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;A hint is paid for once: until the board changes, &lt;b&gt;H&lt;/b&gt; shows it again for nothing. &lt;b&gt;Esc&lt;/b&gt; hides it. The score never drops below 0.&lt;/p&gt;&lt;p&gt;&lt;i&gt;Tip:&lt;/i&gt; a slide costs as much as a new tile earns.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Un indice ne se paie qu’une fois&#xa0;: tant que le plateau ne change pas, &lt;b&gt;H&lt;/b&gt; le réaffiche gratuitement. &lt;b&gt;Échap&lt;/b&gt; le masque. Le score ne descend jamais sous 0.&lt;/p&gt;&lt;p&gt;&lt;i&gt;Astuce&#xa0;:&lt;/i&gt; un glissement coûte autant que ce que rapporte une nouvelle tuile.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Next: levels and ratings</source>
+        <translation>Suite&#xa0;: niveaux et rangs</translation>
+    </message>
+    <message>
+        <source>Levels and ratings</source>
+        <translation>Niveaux et rangs</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;There are &lt;b&gt;25 levels&lt;/b&gt;. Later ones have fewer crosses and T-pieces and more blockers, and each start deals a new random board.&lt;/p&gt;&lt;p&gt;At the goal you see your score and its rating; a new best for the level is kept in the score list, where a double click plays that level. The &lt;b&gt;overall rating&lt;/b&gt; rates the average of your best scores over all 25 levels.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Il y a &lt;b&gt;25 niveaux&lt;/b&gt;. Les derniers ont moins de croisements et de tuiles en T, et plus d’obstacles&#xa0;; chaque départ distribue un nouveau plateau au hasard.&lt;/p&gt;&lt;p&gt;À l’arrivée, vous voyez votre score et son rang&#xa0;; un nouveau record pour le niveau est conservé dans la liste des scores, où un double-clic lance ce niveau. Le &lt;b&gt;rang général&lt;/b&gt; évalue la moyenne de vos meilleurs scores sur les 25 niveaux.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Rang</translation>
+    </message>
+    <message>
+        <source>Next: keys and menus</source>
+        <translation>Suite&#xa0;: touches et menus</translation>
+    </message>
+    <message>
+        <source>Keys and menus</source>
+        <translation>Touches et menus</translation>
+    </message>
+    <message>
+        <source>Game menu</source>
+        <translation>Menu Jeu</translation>
+    </message>
+    <message>
+        <source>Restart This Level</source>
+        <translation>Recommencer ce niveau</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation>Ctrl+R</translation>
+    </message>
+    <message>
+        <source>Jump to Level</source>
+        <translation>Aller au niveau</translation>
+    </message>
+    <message>
+        <source>Ctrl+J</source>
+        <translation>Ctrl+J</translation>
+    </message>
+    <message>
+        <source>Sound Effects</source>
+        <translation>Effets sonores</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Reset All Scores</source>
+        <translation>Remettre tous les scores à zéro</translation>
+    </message>
+    <message>
+        <source>Board Number…</source>
+        <translation>Numéro de plateau…</translation>
+    </message>
+    <message>
+        <source>Ctrl+B</source>
+        <translation>Ctrl+B</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Restart&lt;/b&gt; deals a new board of the level. &lt;b&gt;Reset All Scores&lt;/b&gt; asks first, then sets every best score to 0. &lt;b&gt;Board Number&lt;/b&gt; names the board you play and its best line, and plays any board by its number.</source>
+        <translation>&lt;b&gt;Recommencer&lt;/b&gt; distribue un nouveau plateau du niveau. &lt;b&gt;Remettre tous les scores à zéro&lt;/b&gt; demande d’abord, puis remet chaque record à 0. &lt;b&gt;Numéro de plateau&lt;/b&gt; indique le plateau joué et sa meilleure solution, et joue n’importe quel plateau d’après son numéro.</translation>
+    </message>
+    <message>
+        <source>View menu</source>
+        <translation>Menu Affichage</translation>
+    </message>
+    <message>
+        <source>Colour-Safe Tiles</source>
+        <translation>Tuiles adaptées aux daltoniens</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Ctrl++</source>
+        <translation>Ctrl++</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Ctrl+−</source>
+        <translation>Ctrl+−</translation>
+    </message>
+    <message>
+        <source>100 %</source>
+        <translation>100&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation>Ctrl+0</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Colour-Safe Tiles&lt;/b&gt; sets the faces apart without colour; &lt;b&gt;Zoom&lt;/b&gt; makes every window larger.</source>
+        <translation>&lt;b&gt;Tuiles adaptées aux daltoniens&lt;/b&gt; distingue les tuiles sans la couleur&#xa0;; &lt;b&gt;Zoom&lt;/b&gt; agrandit toutes les fenêtres.</translation>
+    </message>
+    <message>
+        <source>File and Help menus</source>
+        <translation>Menus Fichier et Aide</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Ctrl+X</source>
+        <translation>Ctrl+X</translation>
+    </message>
+    <message>
+        <source>Tutorial</source>
+        <translation>Didacticiel</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Keys on the board</source>
+        <translation>Touches sur le plateau</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Arrows&lt;/b&gt; move a frame over the board, &lt;b&gt;Home&lt;/b&gt; to the Thing, &lt;b&gt;End&lt;/b&gt; to the goal. &lt;b&gt;Space&lt;/b&gt; slides like a left click, &lt;b&gt;Enter&lt;/b&gt; sends like a right click.</source>
+        <translation>Les &lt;b&gt;flèches&lt;/b&gt; déplacent un cadre sur le plateau, &lt;b&gt;Début&lt;/b&gt; vers la Chose, &lt;b&gt;Fin&lt;/b&gt; vers l’arrivée. &lt;b&gt;Espace&lt;/b&gt; fait glisser comme un clic gauche, &lt;b&gt;Entrée&lt;/b&gt; envoie comme un clic droit.</translation>
+    </message>
+    <message>
+        <source>Good luck, and bring the Thing home!</source>
+        <translation>Bonne chance, et ramenez la Chose chez elle&#xa0;!</translation>
+    </message>
+    <message>
+        <source>%1 and more: %2</source>
+        <translation>%1 et plus&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3</source>
+        <translation>De %1 à %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
     </message>
 </context>
 <context>

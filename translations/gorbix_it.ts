@@ -301,6 +301,14 @@
         <source>%1. Score %2, %3. %4</source>
         <translation>%1. Punteggio %2, %3. %4</translation>
     </message>
+    <message>
+        <source>Move made again. Score %1</source>
+        <translation>Mossa ripetuta. Punteggio %1</translation>
+    </message>
+    <message>
+        <source>Move taken back. Score %1</source>
+        <translation>Mossa annullata. Punteggio %1</translation>
+    </message>
 </context>
 <context>
     <name>Rating</name>
@@ -453,6 +461,333 @@
     <message>
         <source>Not stored: %1.</source>
         <translation>Non salvato: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Tutorial</name>
+    <message>
+        <source>Gorbix Tutorial</source>
+        <translation>Tutorial di Gorbix</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>&amp;Indietro</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Avanti</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Pagina</translation>
+    </message>
+    <message>
+        <source>This page cannot be shown: the picture file %1 is missing or cannot be read.</source>
+        <translation>Impossibile mostrare questa pagina: il file immagine %1 manca o non è leggibile.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2: %3</source>
+        <translation>Pagina %1 di %2: %3</translation>
+    </message>
+    <message>
+        <source>Welcome to Gorbix</source>
+        <translation>Ti diamo il benvenuto in Gorbix</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The board has 8 columns and 6 rows of tiles and one empty cell, the &lt;b&gt;hole&lt;/b&gt;. Each tile carries a piece of track.&lt;/p&gt;&lt;p&gt;Your goal: guide the &lt;b&gt;Thing&lt;/b&gt;, the blue diamond, from its start on the top-left tile to the &lt;b&gt;goal&lt;/b&gt;, the bottom-right cell. When it gets there, the level is won.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Il tabellone ha 8 colonne e 6 righe di tessere e una casella vuota, il &lt;b&gt;buco&lt;/b&gt;. Ogni tessera porta un pezzo di binario.&lt;/p&gt;&lt;p&gt;Il tuo scopo: guidare la &lt;b&gt;Cosa&lt;/b&gt;, il rombo blu, dalla partenza sulla tessera in alto a sinistra fino al &lt;b&gt;traguardo&lt;/b&gt;, la casella in basso a destra. Quando ci arriva, il livello è vinto.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Partenza</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>Traguardo</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Incrocio</translation>
+    </message>
+    <message>
+        <source>T-piece</source>
+        <translation>Tessera a T</translation>
+    </message>
+    <message>
+        <source>Straight</source>
+        <translation>Rettilineo</translation>
+    </message>
+    <message>
+        <source>Corner</source>
+        <translation>Curva</translation>
+    </message>
+    <message>
+        <source>Bonus tile</source>
+        <translation>Tessera bonus</translation>
+    </message>
+    <message>
+        <source>Blocker: no track</source>
+        <translation>Ostacolo: niente binario</translation>
+    </message>
+    <message>
+        <source>The hole</source>
+        <translation>Il buco</translation>
+    </message>
+    <message>
+        <source>Two moves: a &lt;b&gt;left click&lt;/b&gt; slides tiles, a &lt;b&gt;right click&lt;/b&gt; sends the Thing.</source>
+        <translation>Due mosse: un &lt;b&gt;clic sinistro&lt;/b&gt; fa scorrere le tessere, un &lt;b&gt;clic destro&lt;/b&gt; manda la Cosa.</translation>
+    </message>
+    <message>
+        <source>Next: sliding tiles</source>
+        <translation>Avanti: far scorrere le tessere</translation>
+    </message>
+    <message>
+        <source>Sliding tiles</source>
+        <translation>Far scorrere le tessere</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Left click&lt;/b&gt; a tile in the same row or column as the hole. That tile, and every tile between it and the hole, slides one cell towards the hole. The hole ends up where you clicked.</source>
+        <translation>Fai &lt;b&gt;clic sinistro&lt;/b&gt; su una tessera nella stessa riga o colonna del buco. Quella tessera, e tutte quelle tra lei e il buco, scorrono di una casella verso il buco. Il buco finisce dove hai cliccato.</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Prima</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Dopo</translation>
+    </message>
+    <message>
+        <source>hole</source>
+        <translation>buco</translation>
+    </message>
+    <message>
+        <source>−5 points</source>
+        <translation>−5 punti</translation>
+    </message>
+    <message>
+        <source>for the slide</source>
+        <translation>per lo scorrimento</translation>
+    </message>
+    <message>
+        <source>&lt;ul&gt;&lt;li&gt;Each slide costs &lt;b&gt;5 points&lt;/b&gt;, however many tiles move.&lt;/li&gt;&lt;li&gt;Columns work the same way: click above or below the hole.&lt;/li&gt;&lt;li&gt;If the Thing stands on a sliding tile, it rides along, even onto the goal.&lt;/li&gt;&lt;li&gt;No hole in its row or column? A buzz, or a cross on the tile with the sound off: nothing moves, and nothing is taken from your score.&lt;/li&gt;&lt;li&gt;While the Thing is walking, clicks on the board are ignored.&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;ul&gt;&lt;li&gt;Ogni scorrimento costa &lt;b&gt;5 punti&lt;/b&gt;, per quante tessere si muovano.&lt;/li&gt;&lt;li&gt;Le colonne funzionano allo stesso modo: clicca sopra o sotto il buco.&lt;/li&gt;&lt;li&gt;Se la Cosa sta su una tessera che scorre, viaggia con lei, persino fino al traguardo.&lt;/li&gt;&lt;li&gt;Nessun buco nella sua riga o colonna? Un ronzio, o una croce sulla tessera se l’audio è spento: non si muove niente e il punteggio resta com’è.&lt;/li&gt;&lt;li&gt;Mentre la Cosa cammina, i clic sul tabellone vengono ignorati.&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>Next: sending the Thing</source>
+        <translation>Avanti: mandare la Cosa</translation>
+    </message>
+    <message>
+        <source>Sending the Thing</source>
+        <translation>Mandare la Cosa</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Right click&lt;/b&gt; a tile to send the Thing there. It can only walk along the track: to step from one tile to the next, both must be open towards each other. If the track joins up, the Thing walks there tile by tile.</source>
+        <translation>Fai &lt;b&gt;clic destro&lt;/b&gt; su una tessera per mandarci la Cosa. Può camminare solo lungo i binari: per passare da una tessera alla successiva, entrambe devono essere aperte l’una verso l’altra. Se il percorso è collegato, la Cosa ci arriva tessera dopo tessera.</translation>
+    </message>
+    <message>
+        <source>Before: right click the target</source>
+        <translation>Prima: clic destro sulla destinazione</translation>
+    </message>
+    <message>
+        <source>After: 5 new tiles, +25</source>
+        <translation>Dopo: 5 tessere nuove, +25</translation>
+    </message>
+    <message>
+        <source>&lt;ul&gt;&lt;li&gt;A tile the Thing stands on for the first time turns from green to &lt;b&gt;red&lt;/b&gt; and earns &lt;b&gt;5 points&lt;/b&gt;. Red tiles earn nothing more.&lt;/li&gt;&lt;li&gt;The Thing never enters the hole or a blocker (a tile without track).&lt;/li&gt;&lt;li&gt;No way along the track? A buzz or a cross, and nothing changes.&lt;/li&gt;&lt;li&gt;The game picks the way itself. Slide tiles first to join the track, then send the Thing.&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;ul&gt;&lt;li&gt;Una tessera che la Cosa calpesta per la prima volta passa dal verde al &lt;b&gt;rosso&lt;/b&gt; e vale &lt;b&gt;5 punti&lt;/b&gt;. Le tessere rosse non danno più niente.&lt;/li&gt;&lt;li&gt;La Cosa non entra mai nel buco né in un ostacolo (una tessera senza binario).&lt;/li&gt;&lt;li&gt;Nessun percorso lungo i binari? Un ronzio o una croce, e non cambia niente.&lt;/li&gt;&lt;li&gt;Il percorso lo sceglie il gioco. Prima fai scorrere le tessere per collegare i binari, poi manda la Cosa.&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>Next: scoring and hints</source>
+        <translation>Avanti: punteggio e suggerimenti</translation>
+    </message>
+    <message>
+        <source>Scoring, bonus tiles and hints</source>
+        <translation>Punteggio, tessere bonus e suggerimenti</translation>
+    </message>
+    <message>
+        <source>Every level starts with a score of &lt;b&gt;100&lt;/b&gt;. Then:</source>
+        <translation>Ogni livello parte con un punteggio di &lt;b&gt;100&lt;/b&gt;. Poi:</translation>
+    </message>
+    <message>
+        <source>Each slide: one click, however many tiles move</source>
+        <translation>Ogni scorrimento: un clic, per quante tessere si muovano</translation>
+    </message>
+    <message>
+        <source>Each tile the Thing stands on for the first time</source>
+        <translation>Ogni tessera che la Cosa calpesta per la prima volta</translation>
+    </message>
+    <message>
+        <source>A bonus tile, paid once; it then turns into a red straight</source>
+        <translation>Una tessera bonus, pagata una volta; poi diventa un rettilineo rosso</translation>
+    </message>
+    <message>
+        <source>A hint, key &lt;b&gt;H&lt;/b&gt;, marks the tile to click; &lt;b&gt;H&lt;/b&gt; again makes the move</source>
+        <translation>Un suggerimento, tasto &lt;b&gt;H&lt;/b&gt;, segna la tessera da cliccare; di nuovo &lt;b&gt;H&lt;/b&gt; fa la mossa</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;A hint is paid for once: until the board changes, &lt;b&gt;H&lt;/b&gt; shows it again for nothing. &lt;b&gt;Esc&lt;/b&gt; hides it. The score never drops below 0.&lt;/p&gt;&lt;p&gt;&lt;i&gt;Tip:&lt;/i&gt; a slide costs as much as a new tile earns.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Un suggerimento si paga una volta sola: finché il tabellone non cambia, &lt;b&gt;H&lt;/b&gt; lo mostra di nuovo gratis. &lt;b&gt;Esc&lt;/b&gt; lo nasconde. Il punteggio non scende mai sotto 0.&lt;/p&gt;&lt;p&gt;&lt;i&gt;Consiglio:&lt;/i&gt; uno scorrimento costa quanto rende una tessera nuova.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Next: levels and ratings</source>
+        <translation>Avanti: livelli e gradi</translation>
+    </message>
+    <message>
+        <source>Levels and ratings</source>
+        <translation>Livelli e gradi</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;There are &lt;b&gt;25 levels&lt;/b&gt;. Later ones have fewer crosses and T-pieces and more blockers, and each start deals a new random board.&lt;/p&gt;&lt;p&gt;At the goal you see your score and its rating; a new best for the level is kept in the score list, where a double click plays that level. The &lt;b&gt;overall rating&lt;/b&gt; rates the average of your best scores over all 25 levels.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Ci sono &lt;b&gt;25 livelli&lt;/b&gt;. Quelli più avanzati hanno meno incroci e tessere a T e più ostacoli, e ogni partenza distribuisce un nuovo tabellone a caso.&lt;/p&gt;&lt;p&gt;Al traguardo vedi il tuo punteggio e il suo grado; un nuovo record per il livello viene conservato nell’elenco punteggi, dove un doppio clic fa giocare quel livello. Il &lt;b&gt;grado complessivo&lt;/b&gt; valuta la media dei tuoi migliori punteggi sui 25 livelli.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punti</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Grado</translation>
+    </message>
+    <message>
+        <source>Next: keys and menus</source>
+        <translation>Avanti: tasti e menu</translation>
+    </message>
+    <message>
+        <source>Keys and menus</source>
+        <translation>Tasti e menu</translation>
+    </message>
+    <message>
+        <source>Game menu</source>
+        <translation>Menu Gioco</translation>
+    </message>
+    <message>
+        <source>Restart This Level</source>
+        <translation>Ricomincia questo livello</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation>Ctrl+R</translation>
+    </message>
+    <message>
+        <source>Jump to Level</source>
+        <translation>Vai al livello</translation>
+    </message>
+    <message>
+        <source>Ctrl+J</source>
+        <translation>Ctrl+J</translation>
+    </message>
+    <message>
+        <source>Sound Effects</source>
+        <translation>Effetti sonori</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Reset All Scores</source>
+        <translation>Azzera tutti i punteggi</translation>
+    </message>
+    <message>
+        <source>Board Number…</source>
+        <translation>Numero di tabellone…</translation>
+    </message>
+    <message>
+        <source>Ctrl+B</source>
+        <translation>Ctrl+B</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Suggerimento</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Restart&lt;/b&gt; deals a new board of the level. &lt;b&gt;Reset All Scores&lt;/b&gt; asks first, then sets every best score to 0. &lt;b&gt;Board Number&lt;/b&gt; names the board you play and its best line, and plays any board by its number.</source>
+        <translation>&lt;b&gt;Ricomincia&lt;/b&gt; distribuisce un nuovo tabellone del livello. &lt;b&gt;Azzera tutti i punteggi&lt;/b&gt; chiede prima, poi porta ogni record a 0. &lt;b&gt;Numero di tabellone&lt;/b&gt; indica il tabellone in gioco e la sua soluzione migliore, e fa giocare qualsiasi tabellone dal suo numero.</translation>
+    </message>
+    <message>
+        <source>View menu</source>
+        <translation>Menu Visualizza</translation>
+    </message>
+    <message>
+        <source>Colour-Safe Tiles</source>
+        <translation>Tessere per daltonici</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Ctrl++</source>
+        <translation>Ctrl++</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Riduci</translation>
+    </message>
+    <message>
+        <source>Ctrl+−</source>
+        <translation>Ctrl+−</translation>
+    </message>
+    <message>
+        <source>100 %</source>
+        <translation>100%</translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation>Ctrl+0</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Colour-Safe Tiles&lt;/b&gt; sets the faces apart without colour; &lt;b&gt;Zoom&lt;/b&gt; makes every window larger.</source>
+        <translation>&lt;b&gt;Tessere per daltonici&lt;/b&gt; distingue le tessere senza usare il colore; &lt;b&gt;Zoom&lt;/b&gt; ingrandisce ogni finestra.</translation>
+    </message>
+    <message>
+        <source>File and Help menus</source>
+        <translation>Menu File e Aiuto</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Ctrl+X</source>
+        <translation>Ctrl+X</translation>
+    </message>
+    <message>
+        <source>Tutorial</source>
+        <translation>Tutorial</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Keys on the board</source>
+        <translation>Tasti sul tabellone</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Arrows&lt;/b&gt; move a frame over the board, &lt;b&gt;Home&lt;/b&gt; to the Thing, &lt;b&gt;End&lt;/b&gt; to the goal. &lt;b&gt;Space&lt;/b&gt; slides like a left click, &lt;b&gt;Enter&lt;/b&gt; sends like a right click.</source>
+        <translation>Le &lt;b&gt;frecce&lt;/b&gt; muovono una cornice sul tabellone, &lt;b&gt;Home&lt;/b&gt; alla Cosa, &lt;b&gt;Fine&lt;/b&gt; al traguardo. &lt;b&gt;Spazio&lt;/b&gt; fa scorrere come un clic sinistro, &lt;b&gt;Invio&lt;/b&gt; manda come un clic destro.</translation>
+    </message>
+    <message>
+        <source>Good luck, and bring the Thing home!</source>
+        <translation>Buona fortuna, e riporta a casa la Cosa!</translation>
+    </message>
+    <message>
+        <source>%1 and more: %2</source>
+        <translation>%1 e oltre: %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3</source>
+        <translation>Da %1 a %2: %3</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 di %2</translation>
     </message>
 </context>
 <context>

@@ -302,6 +302,14 @@
         <source>%1. Score %2, %3. %4</source>
         <translation>%1. Wynik %2, %3. %4</translation>
     </message>
+    <message>
+        <source>Move made again. Score %1</source>
+        <translation>Ruch ponowiony. Wynik %1</translation>
+    </message>
+    <message>
+        <source>Move taken back. Score %1</source>
+        <translation>Ruch cofnięty. Wynik %1</translation>
+    </message>
 </context>
 <context>
     <name>Rating</name>
@@ -454,6 +462,333 @@
     <message>
         <source>Not stored: %1.</source>
         <translation>Nie zapisano: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Tutorial</name>
+    <message>
+        <source>Gorbix Tutorial</source>
+        <translation>Samouczek Gorbix</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>&amp;Wstecz</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Dalej</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Strona</translation>
+    </message>
+    <message>
+        <source>This page cannot be shown: the picture file %1 is missing or cannot be read.</source>
+        <translation>Nie można wyświetlić tej strony: brak pliku obrazu %1 lub nie da się go odczytać.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2: %3</source>
+        <translation>Strona %1 z %2: %3</translation>
+    </message>
+    <message>
+        <source>Welcome to Gorbix</source>
+        <translation>Witaj w grze Gorbix</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The board has 8 columns and 6 rows of tiles and one empty cell, the &lt;b&gt;hole&lt;/b&gt;. Each tile carries a piece of track.&lt;/p&gt;&lt;p&gt;Your goal: guide the &lt;b&gt;Thing&lt;/b&gt;, the blue diamond, from its start on the top-left tile to the &lt;b&gt;goal&lt;/b&gt;, the bottom-right cell. When it gets there, the level is won.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Plansza ma 8 kolumn i 6 wierszy kafelków oraz jedno puste pole – &lt;b&gt;dziurę&lt;/b&gt;. Na każdym kafelku leży kawałek toru.&lt;/p&gt;&lt;p&gt;Twój cel: doprowadź &lt;b&gt;Stworka&lt;/b&gt;, niebieski romb, ze startu na kafelku w lewym górnym rogu do &lt;b&gt;mety&lt;/b&gt;, pola w prawym dolnym rogu. Gdy tam dotrze, poziom jest wygrany.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>Meta</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Skrzyżowanie</translation>
+    </message>
+    <message>
+        <source>T-piece</source>
+        <translation>Kafelek T</translation>
+    </message>
+    <message>
+        <source>Straight</source>
+        <translation>Prosta</translation>
+    </message>
+    <message>
+        <source>Corner</source>
+        <translation>Zakręt</translation>
+    </message>
+    <message>
+        <source>Bonus tile</source>
+        <translation>Kafelek bonusowy</translation>
+    </message>
+    <message>
+        <source>Blocker: no track</source>
+        <translation>Blokada: bez toru</translation>
+    </message>
+    <message>
+        <source>The hole</source>
+        <translation>Dziura</translation>
+    </message>
+    <message>
+        <source>Two moves: a &lt;b&gt;left click&lt;/b&gt; slides tiles, a &lt;b&gt;right click&lt;/b&gt; sends the Thing.</source>
+        <translation>Dwa ruchy: &lt;b&gt;lewy przycisk&lt;/b&gt; przesuwa kafelki, &lt;b&gt;prawy przycisk&lt;/b&gt; wysyła Stworka.</translation>
+    </message>
+    <message>
+        <source>Next: sliding tiles</source>
+        <translation>Dalej: przesuwanie kafelków</translation>
+    </message>
+    <message>
+        <source>Sliding tiles</source>
+        <translation>Przesuwanie kafelków</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Left click&lt;/b&gt; a tile in the same row or column as the hole. That tile, and every tile between it and the hole, slides one cell towards the hole. The hole ends up where you clicked.</source>
+        <translation>&lt;b&gt;Kliknij lewym przyciskiem&lt;/b&gt; kafelek w tym samym wierszu lub kolumnie co dziura. Ten kafelek i wszystkie między nim a dziurą przesuwają się o jedno pole w stronę dziury. Dziura ląduje tam, gdzie kliknięto.</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Przed</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Po</translation>
+    </message>
+    <message>
+        <source>hole</source>
+        <translation>dziura</translation>
+    </message>
+    <message>
+        <source>−5 points</source>
+        <translation>−5 punktów</translation>
+    </message>
+    <message>
+        <source>for the slide</source>
+        <translation>za przesunięcie</translation>
+    </message>
+    <message>
+        <source>&lt;ul&gt;&lt;li&gt;Each slide costs &lt;b&gt;5 points&lt;/b&gt;, however many tiles move.&lt;/li&gt;&lt;li&gt;Columns work the same way: click above or below the hole.&lt;/li&gt;&lt;li&gt;If the Thing stands on a sliding tile, it rides along, even onto the goal.&lt;/li&gt;&lt;li&gt;No hole in its row or column? A buzz, or a cross on the tile with the sound off: nothing moves, and nothing is taken from your score.&lt;/li&gt;&lt;li&gt;While the Thing is walking, clicks on the board are ignored.&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;ul&gt;&lt;li&gt;Każde przesunięcie kosztuje &lt;b&gt;5 punktów&lt;/b&gt;, bez względu na to, ile kafelków się ruszy.&lt;/li&gt;&lt;li&gt;Z kolumnami jest tak samo: kliknij nad dziurą lub pod nią.&lt;/li&gt;&lt;li&gt;Jeśli Stworek stoi na przesuwanym kafelku, jedzie razem z nim, nawet na metę.&lt;/li&gt;&lt;li&gt;Brak dziury w wierszu lub kolumnie kafelka? Brzęczenie, a przy wyłączonym dźwięku krzyżyk na kafelku: nic się nie rusza i nie tracisz punktów.&lt;/li&gt;&lt;li&gt;Gdy Stworek idzie, kliknięcia na planszy są pomijane.&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>Next: sending the Thing</source>
+        <translation>Dalej: wysyłanie Stworka</translation>
+    </message>
+    <message>
+        <source>Sending the Thing</source>
+        <translation>Wysyłanie Stworka</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Right click&lt;/b&gt; a tile to send the Thing there. It can only walk along the track: to step from one tile to the next, both must be open towards each other. If the track joins up, the Thing walks there tile by tile.</source>
+        <translation>&lt;b&gt;Kliknij prawym przyciskiem&lt;/b&gt; kafelek, aby wysłać tam Stworka. Może on chodzić tylko po torach: aby przejść z jednego kafelka na następny, oba muszą być otwarte ku sobie. Jeśli tor jest połączony, Stworek idzie tam kafelek po kafelku.</translation>
+    </message>
+    <message>
+        <source>Before: right click the target</source>
+        <translation>Przed: kliknij prawym cel</translation>
+    </message>
+    <message>
+        <source>After: 5 new tiles, +25</source>
+        <translation>Po: 5 nowych kafelków, +25</translation>
+    </message>
+    <message>
+        <source>&lt;ul&gt;&lt;li&gt;A tile the Thing stands on for the first time turns from green to &lt;b&gt;red&lt;/b&gt; and earns &lt;b&gt;5 points&lt;/b&gt;. Red tiles earn nothing more.&lt;/li&gt;&lt;li&gt;The Thing never enters the hole or a blocker (a tile without track).&lt;/li&gt;&lt;li&gt;No way along the track? A buzz or a cross, and nothing changes.&lt;/li&gt;&lt;li&gt;The game picks the way itself. Slide tiles first to join the track, then send the Thing.&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;ul&gt;&lt;li&gt;Kafelek, na którym Stworek stanie po raz pierwszy, zmienia kolor z zielonego na &lt;b&gt;czerwony&lt;/b&gt; i daje &lt;b&gt;5 punktów&lt;/b&gt;. Czerwone kafelki nic już nie dają.&lt;/li&gt;&lt;li&gt;Stworek nigdy nie wchodzi do dziury ani na blokadę (kafelek bez toru).&lt;/li&gt;&lt;li&gt;Brak drogi po torach? Brzęczenie albo krzyżyk i nic się nie zmienia.&lt;/li&gt;&lt;li&gt;Drogę gra wybiera sama. Najpierw przesuń kafelki, by połączyć tory, potem wyślij Stworka.&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>Next: scoring and hints</source>
+        <translation>Dalej: punktacja i podpowiedzi</translation>
+    </message>
+    <message>
+        <source>Scoring, bonus tiles and hints</source>
+        <translation>Punktacja, kafelki bonusowe i podpowiedzi</translation>
+    </message>
+    <message>
+        <source>Every level starts with a score of &lt;b&gt;100&lt;/b&gt;. Then:</source>
+        <translation>Każdy poziom zaczyna się z wynikiem &lt;b&gt;100&lt;/b&gt;. Potem:</translation>
+    </message>
+    <message>
+        <source>Each slide: one click, however many tiles move</source>
+        <translation>Każde przesunięcie: jedno kliknięcie, bez względu na liczbę kafelków</translation>
+    </message>
+    <message>
+        <source>Each tile the Thing stands on for the first time</source>
+        <translation>Każdy kafelek, na którym Stworek stanie po raz pierwszy</translation>
+    </message>
+    <message>
+        <source>A bonus tile, paid once; it then turns into a red straight</source>
+        <translation>Kafelek bonusowy, płatny raz; potem staje się czerwoną prostą</translation>
+    </message>
+    <message>
+        <source>A hint, key &lt;b&gt;H&lt;/b&gt;, marks the tile to click; &lt;b&gt;H&lt;/b&gt; again makes the move</source>
+        <translation>Podpowiedź, klawisz &lt;b&gt;H&lt;/b&gt;, zaznacza kafelek do kliknięcia; ponowne &lt;b&gt;H&lt;/b&gt; wykonuje ruch</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;A hint is paid for once: until the board changes, &lt;b&gt;H&lt;/b&gt; shows it again for nothing. &lt;b&gt;Esc&lt;/b&gt; hides it. The score never drops below 0.&lt;/p&gt;&lt;p&gt;&lt;i&gt;Tip:&lt;/i&gt; a slide costs as much as a new tile earns.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Za podpowiedź płacisz raz: dopóki plansza się nie zmieni, &lt;b&gt;H&lt;/b&gt; pokazuje ją ponownie za darmo. &lt;b&gt;Esc&lt;/b&gt; ją ukrywa. Wynik nigdy nie spada poniżej 0.&lt;/p&gt;&lt;p&gt;&lt;i&gt;Wskazówka:&lt;/i&gt; przesunięcie kosztuje tyle, ile daje nowy kafelek.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Next: levels and ratings</source>
+        <translation>Dalej: poziomy i rangi</translation>
+    </message>
+    <message>
+        <source>Levels and ratings</source>
+        <translation>Poziomy i rangi</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;There are &lt;b&gt;25 levels&lt;/b&gt;. Later ones have fewer crosses and T-pieces and more blockers, and each start deals a new random board.&lt;/p&gt;&lt;p&gt;At the goal you see your score and its rating; a new best for the level is kept in the score list, where a double click plays that level. The &lt;b&gt;overall rating&lt;/b&gt; rates the average of your best scores over all 25 levels.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Jest &lt;b&gt;25 poziomów&lt;/b&gt;. Późniejsze mają mniej skrzyżowań i kafelków T, a więcej blokad, a każdy start rozdaje nową, losową planszę.&lt;/p&gt;&lt;p&gt;Na mecie widzisz swój wynik i jego rangę; nowy rekord poziomu trafia na listę wyników, gdzie dwukrotne kliknięcie uruchamia ten poziom. &lt;b&gt;Ranga ogólna&lt;/b&gt; ocenia średnią twoich rekordów ze wszystkich 25 poziomów.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Ranga</translation>
+    </message>
+    <message>
+        <source>Next: keys and menus</source>
+        <translation>Dalej: klawisze i menu</translation>
+    </message>
+    <message>
+        <source>Keys and menus</source>
+        <translation>Klawisze i menu</translation>
+    </message>
+    <message>
+        <source>Game menu</source>
+        <translation>Menu Gra</translation>
+    </message>
+    <message>
+        <source>Restart This Level</source>
+        <translation>Zacznij poziom od nowa</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation>Ctrl+R</translation>
+    </message>
+    <message>
+        <source>Jump to Level</source>
+        <translation>Przejdź do poziomu</translation>
+    </message>
+    <message>
+        <source>Ctrl+J</source>
+        <translation>Ctrl+J</translation>
+    </message>
+    <message>
+        <source>Sound Effects</source>
+        <translation>Efekty dźwiękowe</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Reset All Scores</source>
+        <translation>Wyzeruj wszystkie wyniki</translation>
+    </message>
+    <message>
+        <source>Board Number…</source>
+        <translation>Numer planszy…</translation>
+    </message>
+    <message>
+        <source>Ctrl+B</source>
+        <translation>Ctrl+B</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Podpowiedź</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Restart&lt;/b&gt; deals a new board of the level. &lt;b&gt;Reset All Scores&lt;/b&gt; asks first, then sets every best score to 0. &lt;b&gt;Board Number&lt;/b&gt; names the board you play and its best line, and plays any board by its number.</source>
+        <translation>&lt;b&gt;Zacznij od nowa&lt;/b&gt; rozdaje nową planszę poziomu. &lt;b&gt;Wyzeruj wszystkie wyniki&lt;/b&gt; najpierw pyta, potem ustawia każdy rekord na 0. &lt;b&gt;Numer planszy&lt;/b&gt; podaje numer granej planszy i jej najlepsze rozwiązanie oraz uruchamia dowolną planszę po numerze.</translation>
+    </message>
+    <message>
+        <source>View menu</source>
+        <translation>Menu Widok</translation>
+    </message>
+    <message>
+        <source>Colour-Safe Tiles</source>
+        <translation>Kafelki dla daltonistów</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Powiększ</translation>
+    </message>
+    <message>
+        <source>Ctrl++</source>
+        <translation>Ctrl++</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Pomniejsz</translation>
+    </message>
+    <message>
+        <source>Ctrl+−</source>
+        <translation>Ctrl+−</translation>
+    </message>
+    <message>
+        <source>100 %</source>
+        <translation>100%</translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation>Ctrl+0</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Colour-Safe Tiles&lt;/b&gt; sets the faces apart without colour; &lt;b&gt;Zoom&lt;/b&gt; makes every window larger.</source>
+        <translation>&lt;b&gt;Kafelki dla daltonistów&lt;/b&gt;: kafelki różnią się nie tylko kolorem; &lt;b&gt;Powiększenie&lt;/b&gt; powiększa każde okno.</translation>
+    </message>
+    <message>
+        <source>File and Help menus</source>
+        <translation>Menu Plik i Pomoc</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>Ctrl+X</source>
+        <translation>Ctrl+X</translation>
+    </message>
+    <message>
+        <source>Tutorial</source>
+        <translation>Samouczek</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O programie</translation>
+    </message>
+    <message>
+        <source>Keys on the board</source>
+        <translation>Klawisze na planszy</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Arrows&lt;/b&gt; move a frame over the board, &lt;b&gt;Home&lt;/b&gt; to the Thing, &lt;b&gt;End&lt;/b&gt; to the goal. &lt;b&gt;Space&lt;/b&gt; slides like a left click, &lt;b&gt;Enter&lt;/b&gt; sends like a right click.</source>
+        <translation>&lt;b&gt;Strzałki&lt;/b&gt; przesuwają ramkę po planszy, &lt;b&gt;Home&lt;/b&gt; do Stworka, &lt;b&gt;End&lt;/b&gt; do mety. &lt;b&gt;Spacja&lt;/b&gt; przesuwa jak lewy przycisk, &lt;b&gt;Enter&lt;/b&gt; wysyła jak prawy.</translation>
+    </message>
+    <message>
+        <source>Good luck, and bring the Thing home!</source>
+        <translation>Powodzenia i doprowadź Stworka do domu!</translation>
+    </message>
+    <message>
+        <source>%1 and more: %2</source>
+        <translation>%1 i więcej: %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3</source>
+        <translation>Od %1 do %2: %3</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Strona %1 z %2</translation>
     </message>
 </context>
 <context>

@@ -301,6 +301,14 @@
         <source>%1. Score %2, %3. %4</source>
         <translation>%1. Pontuação %2, %3. %4</translation>
     </message>
+    <message>
+        <source>Move made again. Score %1</source>
+        <translation>Jogada refeita. Pontuação %1</translation>
+    </message>
+    <message>
+        <source>Move taken back. Score %1</source>
+        <translation>Jogada desfeita. Pontuação %1</translation>
+    </message>
 </context>
 <context>
     <name>Rating</name>
@@ -453,6 +461,333 @@
     <message>
         <source>Not stored: %1.</source>
         <translation>Não salvo: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Tutorial</name>
+    <message>
+        <source>Gorbix Tutorial</source>
+        <translation>Tutorial do Gorbix</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>&amp;Anterior</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Próximo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Página</translation>
+    </message>
+    <message>
+        <source>This page cannot be shown: the picture file %1 is missing or cannot be read.</source>
+        <translation>Não é possível mostrar esta página: o arquivo de imagem %1 está faltando ou não pode ser lido.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2: %3</source>
+        <translation>Página %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>Welcome to Gorbix</source>
+        <translation>Boas-vindas ao Gorbix</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The board has 8 columns and 6 rows of tiles and one empty cell, the &lt;b&gt;hole&lt;/b&gt;. Each tile carries a piece of track.&lt;/p&gt;&lt;p&gt;Your goal: guide the &lt;b&gt;Thing&lt;/b&gt;, the blue diamond, from its start on the top-left tile to the &lt;b&gt;goal&lt;/b&gt;, the bottom-right cell. When it gets there, the level is won.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;O tabuleiro tem 8 colunas e 6 linhas de peças e uma casa vazia, o &lt;b&gt;buraco&lt;/b&gt;. Cada peça traz um trecho de trilho.&lt;/p&gt;&lt;p&gt;Seu objetivo: guiar a &lt;b&gt;Coisa&lt;/b&gt;, o losango azul, da largada na peça do canto superior esquerdo até a &lt;b&gt;chegada&lt;/b&gt;, a casa do canto inferior direito. Quando ela chega lá, você vence a fase.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Largada</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>Chegada</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Cruzamento</translation>
+    </message>
+    <message>
+        <source>T-piece</source>
+        <translation>Peça em T</translation>
+    </message>
+    <message>
+        <source>Straight</source>
+        <translation>Reta</translation>
+    </message>
+    <message>
+        <source>Corner</source>
+        <translation>Curva</translation>
+    </message>
+    <message>
+        <source>Bonus tile</source>
+        <translation>Peça bônus</translation>
+    </message>
+    <message>
+        <source>Blocker: no track</source>
+        <translation>Obstáculo: sem trilho</translation>
+    </message>
+    <message>
+        <source>The hole</source>
+        <translation>O buraco</translation>
+    </message>
+    <message>
+        <source>Two moves: a &lt;b&gt;left click&lt;/b&gt; slides tiles, a &lt;b&gt;right click&lt;/b&gt; sends the Thing.</source>
+        <translation>Dois movimentos: um &lt;b&gt;clique esquerdo&lt;/b&gt; desliza peças, um &lt;b&gt;clique direito&lt;/b&gt; manda a Coisa.</translation>
+    </message>
+    <message>
+        <source>Next: sliding tiles</source>
+        <translation>Próximo: deslizar peças</translation>
+    </message>
+    <message>
+        <source>Sliding tiles</source>
+        <translation>Deslizar peças</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Left click&lt;/b&gt; a tile in the same row or column as the hole. That tile, and every tile between it and the hole, slides one cell towards the hole. The hole ends up where you clicked.</source>
+        <translation>Dê um &lt;b&gt;clique esquerdo&lt;/b&gt; numa peça da mesma linha ou coluna do buraco. Essa peça, e todas as que estão entre ela e o buraco, deslizam uma casa em direção ao buraco. O buraco fica onde você clicou.</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Antes</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Depois</translation>
+    </message>
+    <message>
+        <source>hole</source>
+        <translation>buraco</translation>
+    </message>
+    <message>
+        <source>−5 points</source>
+        <translation>−5 pontos</translation>
+    </message>
+    <message>
+        <source>for the slide</source>
+        <translation>pelo deslize</translation>
+    </message>
+    <message>
+        <source>&lt;ul&gt;&lt;li&gt;Each slide costs &lt;b&gt;5 points&lt;/b&gt;, however many tiles move.&lt;/li&gt;&lt;li&gt;Columns work the same way: click above or below the hole.&lt;/li&gt;&lt;li&gt;If the Thing stands on a sliding tile, it rides along, even onto the goal.&lt;/li&gt;&lt;li&gt;No hole in its row or column? A buzz, or a cross on the tile with the sound off: nothing moves, and nothing is taken from your score.&lt;/li&gt;&lt;li&gt;While the Thing is walking, clicks on the board are ignored.&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;ul&gt;&lt;li&gt;Cada deslize custa &lt;b&gt;5 pontos&lt;/b&gt;, não importa quantas peças se movam.&lt;/li&gt;&lt;li&gt;Colunas funcionam do mesmo jeito: clique acima ou abaixo do buraco.&lt;/li&gt;&lt;li&gt;Se a Coisa estiver numa peça que desliza, ela vai junto, até mesmo para a chegada.&lt;/li&gt;&lt;li&gt;Não há buraco na linha ou coluna da peça? Um zumbido, ou um X na peça com o som desligado: nada se move e nada é descontado da sua pontuação.&lt;/li&gt;&lt;li&gt;Enquanto a Coisa anda, cliques no tabuleiro são ignorados.&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>Next: sending the Thing</source>
+        <translation>Próximo: mandar a Coisa</translation>
+    </message>
+    <message>
+        <source>Sending the Thing</source>
+        <translation>Mandar a Coisa</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Right click&lt;/b&gt; a tile to send the Thing there. It can only walk along the track: to step from one tile to the next, both must be open towards each other. If the track joins up, the Thing walks there tile by tile.</source>
+        <translation>Dê um &lt;b&gt;clique direito&lt;/b&gt; numa peça para mandar a Coisa até lá. Ela só anda pelos trilhos: para passar de uma peça à seguinte, as duas precisam estar abertas uma para a outra. Se os trilhos se ligam, a Coisa vai até lá peça por peça.</translation>
+    </message>
+    <message>
+        <source>Before: right click the target</source>
+        <translation>Antes: clique direito no destino</translation>
+    </message>
+    <message>
+        <source>After: 5 new tiles, +25</source>
+        <translation>Depois: 5 peças novas, +25</translation>
+    </message>
+    <message>
+        <source>&lt;ul&gt;&lt;li&gt;A tile the Thing stands on for the first time turns from green to &lt;b&gt;red&lt;/b&gt; and earns &lt;b&gt;5 points&lt;/b&gt;. Red tiles earn nothing more.&lt;/li&gt;&lt;li&gt;The Thing never enters the hole or a blocker (a tile without track).&lt;/li&gt;&lt;li&gt;No way along the track? A buzz or a cross, and nothing changes.&lt;/li&gt;&lt;li&gt;The game picks the way itself. Slide tiles first to join the track, then send the Thing.&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;ul&gt;&lt;li&gt;Uma peça em que a Coisa pisa pela primeira vez muda de verde para &lt;b&gt;vermelho&lt;/b&gt; e vale &lt;b&gt;5 pontos&lt;/b&gt;. Peças vermelhas não rendem mais nada.&lt;/li&gt;&lt;li&gt;A Coisa nunca entra no buraco nem num obstáculo (uma peça sem trilho).&lt;/li&gt;&lt;li&gt;Não há caminho pelos trilhos? Um zumbido ou um X, e nada muda.&lt;/li&gt;&lt;li&gt;O próprio jogo escolhe o caminho. Primeiro deslize peças para ligar os trilhos, depois mande a Coisa.&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>Next: scoring and hints</source>
+        <translation>Próximo: pontuação e dicas</translation>
+    </message>
+    <message>
+        <source>Scoring, bonus tiles and hints</source>
+        <translation>Pontuação, peças bônus e dicas</translation>
+    </message>
+    <message>
+        <source>Every level starts with a score of &lt;b&gt;100&lt;/b&gt;. Then:</source>
+        <translation>Cada fase começa com &lt;b&gt;100&lt;/b&gt; pontos. Depois:</translation>
+    </message>
+    <message>
+        <source>Each slide: one click, however many tiles move</source>
+        <translation>Cada deslize: um clique, não importa quantas peças se movam</translation>
+    </message>
+    <message>
+        <source>Each tile the Thing stands on for the first time</source>
+        <translation>Cada peça em que a Coisa pisa pela primeira vez</translation>
+    </message>
+    <message>
+        <source>A bonus tile, paid once; it then turns into a red straight</source>
+        <translation>Uma peça bônus, paga uma vez; depois vira uma reta vermelha</translation>
+    </message>
+    <message>
+        <source>A hint, key &lt;b&gt;H&lt;/b&gt;, marks the tile to click; &lt;b&gt;H&lt;/b&gt; again makes the move</source>
+        <translation>Uma dica, tecla &lt;b&gt;H&lt;/b&gt;, marca a peça a clicar; &lt;b&gt;H&lt;/b&gt; de novo faz a jogada</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;A hint is paid for once: until the board changes, &lt;b&gt;H&lt;/b&gt; shows it again for nothing. &lt;b&gt;Esc&lt;/b&gt; hides it. The score never drops below 0.&lt;/p&gt;&lt;p&gt;&lt;i&gt;Tip:&lt;/i&gt; a slide costs as much as a new tile earns.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Uma dica é paga uma vez só: até o tabuleiro mudar, &lt;b&gt;H&lt;/b&gt; mostra a dica de novo de graça. &lt;b&gt;Esc&lt;/b&gt; esconde a dica. A pontuação nunca fica abaixo de 0.&lt;/p&gt;&lt;p&gt;&lt;i&gt;Lembre-se:&lt;/i&gt; um deslize custa o mesmo que uma peça nova rende.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Next: levels and ratings</source>
+        <translation>Próximo: fases e títulos</translation>
+    </message>
+    <message>
+        <source>Levels and ratings</source>
+        <translation>Fases e títulos</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;There are &lt;b&gt;25 levels&lt;/b&gt;. Later ones have fewer crosses and T-pieces and more blockers, and each start deals a new random board.&lt;/p&gt;&lt;p&gt;At the goal you see your score and its rating; a new best for the level is kept in the score list, where a double click plays that level. The &lt;b&gt;overall rating&lt;/b&gt; rates the average of your best scores over all 25 levels.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;São &lt;b&gt;25 fases&lt;/b&gt;. As últimas têm menos cruzamentos e peças em T e mais obstáculos, e cada início distribui um novo tabuleiro aleatório.&lt;/p&gt;&lt;p&gt;Na chegada você vê sua pontuação e o título dela; um novo recorde da fase fica guardado na lista de recordes, onde um clique duplo joga essa fase. O &lt;b&gt;título geral&lt;/b&gt; avalia a média dos seus recordes nas 25 fases.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Pontos</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Next: keys and menus</source>
+        <translation>Próximo: teclas e menus</translation>
+    </message>
+    <message>
+        <source>Keys and menus</source>
+        <translation>Teclas e menus</translation>
+    </message>
+    <message>
+        <source>Game menu</source>
+        <translation>Menu Jogo</translation>
+    </message>
+    <message>
+        <source>Restart This Level</source>
+        <translation>Reiniciar esta fase</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation>Ctrl+R</translation>
+    </message>
+    <message>
+        <source>Jump to Level</source>
+        <translation>Ir para a fase</translation>
+    </message>
+    <message>
+        <source>Ctrl+J</source>
+        <translation>Ctrl+J</translation>
+    </message>
+    <message>
+        <source>Sound Effects</source>
+        <translation>Efeitos sonoros</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Reset All Scores</source>
+        <translation>Zerar todas as pontuações</translation>
+    </message>
+    <message>
+        <source>Board Number…</source>
+        <translation>Número do tabuleiro…</translation>
+    </message>
+    <message>
+        <source>Ctrl+B</source>
+        <translation>Ctrl+B</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Dica</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Restart&lt;/b&gt; deals a new board of the level. &lt;b&gt;Reset All Scores&lt;/b&gt; asks first, then sets every best score to 0. &lt;b&gt;Board Number&lt;/b&gt; names the board you play and its best line, and plays any board by its number.</source>
+        <translation>&lt;b&gt;Reiniciar&lt;/b&gt; distribui um novo tabuleiro da fase. &lt;b&gt;Zerar todas as pontuações&lt;/b&gt; pergunta antes e depois zera cada recorde. &lt;b&gt;Número do tabuleiro&lt;/b&gt; mostra o tabuleiro que você joga e a melhor solução dele, e joga qualquer tabuleiro pelo número.</translation>
+    </message>
+    <message>
+        <source>View menu</source>
+        <translation>Menu Exibir</translation>
+    </message>
+    <message>
+        <source>Colour-Safe Tiles</source>
+        <translation>Peças para daltônicos</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>Ctrl++</source>
+        <translation>Ctrl++</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Reduzir</translation>
+    </message>
+    <message>
+        <source>Ctrl+−</source>
+        <translation>Ctrl+−</translation>
+    </message>
+    <message>
+        <source>100 %</source>
+        <translation>100%</translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation>Ctrl+0</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Colour-Safe Tiles&lt;/b&gt; sets the faces apart without colour; &lt;b&gt;Zoom&lt;/b&gt; makes every window larger.</source>
+        <translation>&lt;b&gt;Peças para daltônicos&lt;/b&gt; diferencia as peças sem usar cores; &lt;b&gt;Zoom&lt;/b&gt; amplia todas as janelas.</translation>
+    </message>
+    <message>
+        <source>File and Help menus</source>
+        <translation>Menus Arquivo e Ajuda</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Ctrl+X</source>
+        <translation>Ctrl+X</translation>
+    </message>
+    <message>
+        <source>Tutorial</source>
+        <translation>Tutorial</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Keys on the board</source>
+        <translation>Teclas no tabuleiro</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Arrows&lt;/b&gt; move a frame over the board, &lt;b&gt;Home&lt;/b&gt; to the Thing, &lt;b&gt;End&lt;/b&gt; to the goal. &lt;b&gt;Space&lt;/b&gt; slides like a left click, &lt;b&gt;Enter&lt;/b&gt; sends like a right click.</source>
+        <translation>As &lt;b&gt;setas&lt;/b&gt; movem um quadro pelo tabuleiro, &lt;b&gt;Home&lt;/b&gt; até a Coisa, &lt;b&gt;End&lt;/b&gt; até a chegada. &lt;b&gt;Espaço&lt;/b&gt; desliza como um clique esquerdo, &lt;b&gt;Enter&lt;/b&gt; manda como um clique direito.</translation>
+    </message>
+    <message>
+        <source>Good luck, and bring the Thing home!</source>
+        <translation>Boa sorte, e leve a Coisa para casa!</translation>
+    </message>
+    <message>
+        <source>%1 and more: %2</source>
+        <translation>%1 ou mais: %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3</source>
+        <translation>De %1 a %2: %3</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
     </message>
 </context>
 <context>

@@ -97,7 +97,8 @@ void PlayNarrator::levelEnded(const EndOfLevelSummary& summary) {
 }
 
 void PlayNarrator::tookBack(bool redo) {
-  say((redo ? QStringLiteral("Move made again. Score %1") : QStringLiteral("Move taken back. Score %1"))
+  say((redo ? QCoreApplication::translate("Narrator", "Move made again. Score %1")
+              : QCoreApplication::translate("Narrator", "Move taken back. Score %1"))
           .arg(game_.Score()));
 }
 
