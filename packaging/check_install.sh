@@ -30,8 +30,9 @@ check_tree() {
     count=$((count + 1))
   done
   [ "$count" -eq 12 ] || fail "expected 12 files beside the program"
-  # The tutorial's pages in each language the build drew, under their own names.
-  for page in "$build"/bin/Hlp*_256.*.bmp; do
+  # The background and the tutorial's pages in each language the build drew,
+  # under their own names.
+  for page in "$build"/bin/Hlp*_256.*.bmp "$build"/bin/BG_256.*.BMP; do
     f="$(basename "$page")"
     [ -s "$lib/$f" ] || fail "missing $f beside the program"
     count=$((count + 1))
