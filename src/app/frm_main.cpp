@@ -328,7 +328,7 @@ void frmMain::scoreLineSelected(int line) {
 }
 
 void frmMain::overallRatingChanged(std::string_view rating) {
-  ui_.lblRating->setText(qs(rating));
+  ui_.lblRating->setText(coreText::rating(rating));
   accessibility::valueChanged(ui_.lblRating);
 }
 

@@ -158,6 +158,9 @@ TEST_P(EveryLanguage, EveryWindowShowsEveryTextWholeAndEachAccessLetterOnce) {
       in("main window").window(main);
     }
     in("main window").ratings(*ui.lblRating);
+    // As the level's end tells it, too.
+    main.overallRatingChanged(RatingName(0));
+    EXPECT_EQ(ui.lblRating->text(), QCoreApplication::translate("Rating", RatingName(0).data())) << name;
     for (QAction* heading : main.menuBar()->actions()) {
       EXPECT_TRUE(main.menuBar()->rect().contains(main.menuBar()->actionGeometry(heading)))
           << "menu \"" << heading->text().toStdString() << "\" cut off in " << name;
