@@ -7,8 +7,18 @@
 #include "game/board_number.h"
 #include "support/error_trap.h"
 #include "support/text.h"
+#include "support/translatable.h"
 
 namespace gorbix {
+
+namespace {
+
+// The list's line in the player's language, as the shell shows the others.
+std::string shownScoreLine(std::int16_t level, std::int16_t score) {
+  return ScoreLine(level, score, LocalText("ScoreList", kScoreLineWord).str());
+}
+
+}  // namespace
 
 Game::Game(GameView& view, GameHost& host, RandomSource& random, ErrorTrap& trap)
     : view_(view), host_(host), random_(random), trap_(trap) {
@@ -291,7 +301,7 @@ bool Game::CheckLevelEnd() {
 
   const EndOfLevelSummary summary = LoadEndOfLevel(CurrentLevel_, Score_, BestScore_);
   if (summary.newBest) {
-    view_.scoreLineChanged(CurrentLevel_ - 1, ScoreLine(CurrentLevel_, Score_));
+    view_.scoreLineChanged(CurrentLevel_ - 1, shownScoreLine(CurrentLevel_, Score_));
   }
   view_.overallRatingChanged(summary.overallRating);
   if (summary.newBest) host_.newBestScore(CurrentLevel_);
@@ -318,7 +328,7 @@ void Game::RunJumpCommand() {
 void Game::ResetAllScores() {
   for (int level = 1; level <= kLevels; ++level) {
     BestScore_[static_cast<std::size_t>(level - 1)] = 0;
-    view_.scoreLineChanged(level - 1, ScoreLine(static_cast<std::int16_t>(level), 0));
+    view_.scoreLineChanged(level - 1, shownScoreLine(static_cast<std::int16_t>(level), 0));
   }
   view_.overallRatingChanged(OverallRating(BestScore_));
   host_.allScoresReset();

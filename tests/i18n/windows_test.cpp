@@ -165,6 +165,8 @@ TEST_P(EveryLanguage, EveryWindowShowsEveryTextWholeAndEachAccessLetterOnce) {
       EXPECT_TRUE(main.menuBar()->rect().contains(main.menuBar()->actionGeometry(heading)))
           << "menu \"" << heading->text().toStdString() << "\" cut off in " << name;
     }
+    main.game().ResetAllScores();  // the lines as the game writes them
+    EXPECT_EQ(ui.lstScores->item(24)->text(), coreText::scoreLine(25, 0)) << name;
     const int listRoom = ui.lstScores->viewport()->width() - ui.lstScores->verticalScrollBar()->sizeHint().width();
     for (int line = 0; line < ui.lstScores->count(); ++line) {
       const QString text = ui.lstScores->item(line)->text();
