@@ -31,7 +31,10 @@ std::map<std::string, std::set<std::string>> germanTexts() {
   while (!xml.atEnd()) {
     if (xml.readNext() != QXmlStreamReader::StartElement) continue;
     if (xml.name() == u"source") source = xml.readElementText();
-    if (xml.name() == u"translation") texts[heard(source)].insert(heard(xml.readElementText()));
+    // A count's translation holds its forms as elements of their own.
+    if (xml.name() == u"translation") {
+      texts[heard(source)].insert(heard(xml.readElementText(QXmlStreamReader::IncludeChildElements)));
+    }
   }
   return texts;
 }
