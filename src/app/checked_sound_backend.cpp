@@ -50,6 +50,7 @@ class CheckedSoundBackend final : public SoundBackend {
     const std::optional<std::string> bytes = readRegularFile(path, kMaxAssetBytes);
     const int copy = bytes && checkWave(*bytes) == WaveProblem::None ? sealedCopy(*bytes) : -1;
     if (copy >= 0) {
+      inner_->setLength(waveLength(*bytes));
       inner_->load("/proc/self/fd/" + std::to_string(copy));
     } else if (loaded) {
       loaded(false);

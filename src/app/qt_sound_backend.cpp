@@ -8,10 +8,16 @@
 // two rules: only a file that passes the wave check is handed to Qt (see
 // checkedSoundBackends), and an effect is destroyed only while no load is
 // in progress; otherwise it is kept, stopped, until the process ends.
+//
+// An effect played again while it plays may never report its end: it stays
+// "playing", and its output wakes the process fifty times a second for the
+// rest of the run. So each play is given the sound's length and a margin
+// to end in, and is stopped if it has not.
 #include <QAudioDevice>
 #include <QMediaDevices>
 #include <QMetaObject>
 #include <QSoundEffect>
+#include <QTimer>
 #include <QUrl>
 
 #include <memory>
@@ -49,8 +55,18 @@ void retire(std::unique_ptr<QSoundEffect> effect, const QObject* owner) {
   kept->push_back(effect.release());
 }
 
+// Room for the sound server's latency on a busy machine.
+constexpr std::chrono::milliseconds kEndMargin{1000};
+
 class QtSoundBackend final : public QObject, public SoundBackend {
  public:
+  QtSoundBackend() {
+    overdue_.setSingleShot(true);
+    QObject::connect(&overdue_, &QTimer::timeout, this, [this] {
+      // Not a command: the stop announces the end the effect never did.
+      if (effect_ && effect_->isPlaying()) effect_->stop();
+    });
+  }
   ~QtSoundBackend() override { unload(); }
 
   void load(const std::string& path) override {
@@ -71,12 +87,22 @@ class QtSoundBackend final : public QObject, public SoundBackend {
     effect_->setSource(QUrl::fromLocalFile(QString::fromStdString(path)));
   }
 
-  void play() override { command([this] { effect_->play(); }); }
-  void stop() override { command([this] { effect_->stop(); }); }
+  void play() override {
+    command([this] { effect_->play(); });
+    if (effect_ && length_.count() > 0) overdue_.start(length_ + kEndMargin);
+  }
+  void stop() override {
+    overdue_.stop();
+    command([this] { effect_->stop(); });
+  }
   // A sound effect always starts from its beginning: nothing to wind back.
   void rewind() override {}
-  void unload() override { retire(std::move(effect_), this); }
+  void unload() override {
+    overdue_.stop();
+    retire(std::move(effect_), this);
+  }
   bool isPlaying() const override { return effect_ && effect_->isPlaying(); }
+  void setLength(std::chrono::milliseconds length) override { length_ = length; }
 
  private:
   // The effect's own play and stop announce a change of playing too; only
@@ -101,6 +127,8 @@ class QtSoundBackend final : public QObject, public SoundBackend {
   }
 
   std::unique_ptr<QSoundEffect> effect_;
+  std::chrono::milliseconds length_{0};
+  QTimer overdue_;
   bool commanding_ = false;
   bool reported_ = false;
 };

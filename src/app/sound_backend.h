@@ -1,6 +1,7 @@
 // What a platform's audio layer must offer one wave player.
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -21,6 +22,8 @@ class SoundBackend {
   virtual void rewind() = 0;
   virtual void unload() = 0;
   virtual bool isPlaying() const = 0;
+  // How long the sound to be loaded plays, when the caller knows it.
+  virtual void setLength(std::chrono::milliseconds /*length*/) {}
 
   std::function<void(bool ok)> loaded;
   // Playback reached the end of the sound by itself.

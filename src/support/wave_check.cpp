@@ -31,9 +31,8 @@ WaveProblem checkFormat(std::string_view fmt) {
   return WaveProblem::None;
 }
 
-}  // namespace
-
-WaveProblem checkWave(std::string_view bytes) {
+// The check, and the data's length in bytes a second of sound takes.
+WaveProblem inspect(std::string_view bytes, std::uint64_t& dataBytes, std::uint32_t& byteRate) {
   if (bytes.size() < 12 || bytes.substr(0, 4) != "RIFF" || bytes.substr(8, 4) != "WAVE") {
     return WaveProblem::NoRiffHeader;
   }
@@ -50,15 +49,32 @@ WaveProblem checkWave(std::string_view bytes) {
     if (id == "fmt ") {
       if (const WaveProblem problem = checkFormat(content); problem != WaveProblem::None) return problem;
       blockAlign = le(content, 12, 2);
+      byteRate = le(content, 8, 4);
     } else if (id == "data") {
       if (blockAlign == 0) return WaveProblem::NoFormat;
       if (size == 0 || size % blockAlign != 0) return WaveProblem::NoData;
+      dataBytes = size;
       return WaveProblem::None;
     }
     // Chunks are padded to an even length; a missing last pad is harmless.
     at = body + static_cast<std::size_t>(size) + (size % 2);
   }
   return blockAlign == 0 ? WaveProblem::NoFormat : WaveProblem::NoData;
+}
+
+}  // namespace
+
+WaveProblem checkWave(std::string_view bytes) {
+  std::uint64_t dataBytes = 0;
+  std::uint32_t byteRate = 0;
+  return inspect(bytes, dataBytes, byteRate);
+}
+
+std::chrono::milliseconds waveLength(std::string_view bytes) {
+  std::uint64_t dataBytes = 0;
+  std::uint32_t byteRate = 0;
+  if (inspect(bytes, dataBytes, byteRate) != WaveProblem::None) return {};
+  return std::chrono::milliseconds(static_cast<std::int64_t>(dataBytes * 1000 / byteRate));
 }
 
 }  // namespace gorbix

@@ -4,6 +4,7 @@
 // checked whole before it is handed over.
 #pragma once
 
+#include <chrono>
 #include <string_view>
 
 namespace gorbix {
@@ -24,5 +25,8 @@ enum class WaveProblem {
 // 1 or 2 channels, 8 or 16 bits, 4,000 to 192,000 frames a second, and a
 // data chunk of whole frames inside the file.
 WaveProblem checkWave(std::string_view bytes);
+
+// How long a file that passes the check plays; zero for any other.
+std::chrono::milliseconds waveLength(std::string_view bytes);
 
 }  // namespace gorbix
