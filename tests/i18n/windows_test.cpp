@@ -21,6 +21,7 @@
 #include "main_window_fixture.h"
 #include "ui/art/background_art.h"
 #include "ui/help/frm_about.h"
+#include "ui/help/frm_tutorial.h"
 #include "ui/windows/core_text.h"
 #include "ui/windows/frm_board_number.h"
 #include "ui/windows/frm_eogame.h"
@@ -183,12 +184,14 @@ TEST_P(EveryLanguage, EveryWindowShowsEveryTextWholeAndEachAccessLetterOnce) {
     frmJump jump(25, &main);
     BoardNumberWindow number(25, 2147483647, 330, &main);
     help::frmAbout about(&main);
+    help::frmTutorial tutorial;
+    tutorial.setZoom(main.zoom());
     StatisticsWindow statistics(&main);
     RecordStatistics damaged;
     damaged.skipped = 2;
     statistics.setStatistics(damaged);
     statistics.setLook(main.zoom(), false);
-    for (QWidget* window : std::initializer_list<QWidget*>{&eog, &jump, &number, &about, &statistics}) {
+    for (QWidget* window : std::initializer_list<QWidget*>{&eog, &jump, &number, &about, &tutorial, &statistics}) {
       window->show();
       in(window->windowTitle().toStdString()).window(*window);
       if (percent == 100) expectOwnLetters(window->windowTitle().toStdString(), captions(*window), name);

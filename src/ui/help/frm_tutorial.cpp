@@ -14,6 +14,7 @@
 #include "ui/art/tile_art.h"
 #include "ui/help/picture_file.h"
 #include "ui/help/tutorial_text.h"
+#include "ui/windows/text_room.h"
 #include "ui/windows/window_look.h"
 #include "ui/windows/window_zoom.h"
 
@@ -88,8 +89,10 @@ frmTutorial::frmTutorial(TutorialPlacement placement, QStringList pageFolders, Q
   connect(btnNext_, &QPushButton::clicked, this, [this] { ShowPage(static_cast<std::int16_t>(currentPage_ + 1)); });
   connect(btnCancel_, &QPushButton::clicked, this, &QDialog::reject);
 
-  placeOnScreen();
   ShowPage(1);
+  // A longer translation of a button or the page line widens the window.
+  look::makeRoom(*this);
+  placeOnScreen();
 }
 
 frmTutorial* frmTutorial::showTutorial(TutorialPlacement placement, const Zoom& zoom) {
