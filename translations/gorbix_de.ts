@@ -863,10 +863,6 @@
         <translation>Spielprotokoll wird gelesen…</translation>
     </message>
     <message>
-        <source>Level %1, the latest %2 boards in order of play: scores %3; best lines %4</source>
-        <translation>Level %1, die letzten %2 Spielfelder in Spielreihenfolge: Punktzahlen %3; beste Zugfolgen %4</translation>
-    </message>
-    <message>
         <source>Score</source>
         <translation>Punktzahl</translation>
     </message>
@@ -909,6 +905,10 @@
     <message>
         <source>Board</source>
         <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>Level %1, boards in order of play (%2): scores %3; best lines %4</source>
+        <translation>Level %1, Spielfelder in Spielreihenfolge (%2): Punktzahlen %3; beste Zugfolgen %4</translation>
     </message>
 </context>
 <context>

@@ -863,10 +863,6 @@
         <translation>Leyendo el historial…</translation>
     </message>
     <message>
-        <source>Level %1, the latest %2 boards in order of play: scores %3; best lines %4</source>
-        <translation>Nivel %1, los últimos %2 tableros en orden de juego: puntuaciones %3; mejores soluciones %4</translation>
-    </message>
-    <message>
         <source>Score</source>
         <translation>Puntuación</translation>
     </message>
@@ -909,6 +905,10 @@
     <message>
         <source>Board</source>
         <translation>Tablero</translation>
+    </message>
+    <message>
+        <source>Level %1, boards in order of play (%2): scores %3; best lines %4</source>
+        <translation>Nivel %1, tableros en orden de juego (%2): puntuaciones %3; mejores soluciones %4</translation>
     </message>
 </context>
 <context>

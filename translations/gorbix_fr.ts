@@ -863,10 +863,6 @@
         <translation>Lecture de l’historique…</translation>
     </message>
     <message>
-        <source>Level %1, the latest %2 boards in order of play: scores %3; best lines %4</source>
-        <translation>Niveau %1, les %2 derniers plateaux dans l’ordre de jeu&#xa0;: scores %3&#xa0;; meilleures solutions %4</translation>
-    </message>
-    <message>
         <source>Score</source>
         <translation>Score</translation>
     </message>
@@ -909,6 +905,10 @@
     <message>
         <source>Board</source>
         <translation>Plateau</translation>
+    </message>
+    <message>
+        <source>Level %1, boards in order of play (%2): scores %3; best lines %4</source>
+        <translation>Niveau %1, plateaux dans l’ordre de jeu (%2)&#xa0;: scores %3&#xa0;; meilleures solutions %4</translation>
     </message>
 </context>
 <context>

@@ -863,10 +863,6 @@
         <translation>Lettura del registro…</translation>
     </message>
     <message>
-        <source>Level %1, the latest %2 boards in order of play: scores %3; best lines %4</source>
-        <translation>Livello %1, gli ultimi %2 tabelloni in ordine di gioco: punteggi %3; soluzioni migliori %4</translation>
-    </message>
-    <message>
         <source>Score</source>
         <translation>Punteggio</translation>
     </message>
@@ -909,6 +905,10 @@
     <message>
         <source>Board</source>
         <translation>Tabellone</translation>
+    </message>
+    <message>
+        <source>Level %1, boards in order of play (%2): scores %3; best lines %4</source>
+        <translation>Livello %1, tabelloni in ordine di gioco (%2): punteggi %3; soluzioni migliori %4</translation>
     </message>
 </context>
 <context>

@@ -863,10 +863,6 @@
         <translation>Logboek wordt gelezen…</translation>
     </message>
     <message>
-        <source>Level %1, the latest %2 boards in order of play: scores %3; best lines %4</source>
-        <translation>Level %1, de laatste %2 borden in speelvolgorde: scores %3; beste oplossingen %4</translation>
-    </message>
-    <message>
         <source>Score</source>
         <translation>Score</translation>
     </message>
@@ -909,6 +905,10 @@
     <message>
         <source>Board</source>
         <translation>Bord</translation>
+    </message>
+    <message>
+        <source>Level %1, boards in order of play (%2): scores %3; best lines %4</source>
+        <translation>Level %1, borden in speelvolgorde (%2): scores %3; beste oplossingen %4</translation>
     </message>
 </context>
 <context>

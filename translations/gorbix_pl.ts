@@ -865,10 +865,6 @@
         <translation>Wczytywanie rejestru…</translation>
     </message>
     <message>
-        <source>Level %1, the latest %2 boards in order of play: scores %3; best lines %4</source>
-        <translation>Poziom %1, ostatnie plansze w kolejności gry (%2): wyniki %3; najlepsze rozwiązania %4</translation>
-    </message>
-    <message>
         <source>Score</source>
         <translation>Wynik</translation>
     </message>
@@ -911,6 +907,10 @@
     <message>
         <source>Board</source>
         <translation>Plansza</translation>
+    </message>
+    <message>
+        <source>Level %1, boards in order of play (%2): scores %3; best lines %4</source>
+        <translation>Poziom %1, plansze w kolejności gry (%2): wyniki %3; najlepsze rozwiązania %4</translation>
     </message>
 </context>
 <context>

@@ -863,10 +863,6 @@
         <translation>Lendo o histórico…</translation>
     </message>
     <message>
-        <source>Level %1, the latest %2 boards in order of play: scores %3; best lines %4</source>
-        <translation>Fase %1, os últimos %2 tabuleiros na ordem de jogo: pontuações %3; melhores soluções %4</translation>
-    </message>
-    <message>
         <source>Score</source>
         <translation>Pontuação</translation>
     </message>
@@ -909,6 +905,10 @@
     <message>
         <source>Board</source>
         <translation>Tabuleiro</translation>
+    </message>
+    <message>
+        <source>Level %1, boards in order of play (%2): scores %3; best lines %4</source>
+        <translation>Fase %1, tabuleiros na ordem de jogo (%2): pontuações %3; melhores soluções %4</translation>
     </message>
 </context>
 <context>

@@ -104,7 +104,7 @@ void StatisticsChart::describe() {
         scores << QString::number(latest[i].score);
         lines << (latest[i].bestLine ? QString::number(*latest[i].bestLine) : StatisticsChart::tr("not known"));
       }
-      sentences << StatisticsChart::tr("Level %1, the latest %2 boards in order of play: scores %3; best lines %4")
+      sentences << StatisticsChart::tr("Level %1, boards in order of play (%2): scores %3; best lines %4")
                        .arg(level_)
                        .arg(scores.size())
                        .arg(scores.join(QStringLiteral(", ")), lines.join(QStringLiteral(", ")));
