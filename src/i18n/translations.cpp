@@ -65,11 +65,4 @@ QString installTranslations(const QLocale& locale) {
 
 QString installedLanguage() { return installed(); }
 
-QString localName(const QString& name) {
-  const QString& language = installed();
-  if (language.isEmpty()) return name;
-  const qsizetype dot = name.lastIndexOf(u'.');
-  return dot < 0 ? name + u'.' + language : name.left(dot) + u'.' + language + name.mid(dot);
-}
-
 }  // namespace gorbix::i18n

@@ -28,9 +28,15 @@ QString installTranslations(const QLocale& locale = QLocale());
 // English: what pictures of words (the tutorial, the background) are picked by.
 QString installedLanguage();
 
-// The name of a file's own version in the installed language, which the
-// build writes beside the English one where the file shows text: the
-// language before the extension ("BG_256.de.BMP"). In English, `name`.
-QString localName(const QString& name);
+// The name of a file's own version in `language`, which the build writes
+// beside the English one where the file shows text: the language before the
+// extension ("BG_256.de.BMP"). In English (no language), `name`.
+inline QString localName(const QString& name, const QString& language) {
+  if (language.isEmpty()) return name;
+  const qsizetype dot = name.lastIndexOf(u'.');
+  return dot < 0 ? name + u'.' + language : name.left(dot) + u'.' + language + name.mid(dot);
+}
+// The same in the installed language.
+inline QString localName(const QString& name) { return localName(name, installedLanguage()); }
 
 }  // namespace gorbix::i18n

@@ -60,7 +60,7 @@ StoredPosition ParseFormPosn(std::string entry);
 // cannot strand it. Centring keeps the title bar below the screen's top
 // edge. With no screens known, the stored position (or else the current
 // one) stands.
-// section: where the entry is kept; the spec's windows keep theirs in
+// section: where the entry is kept; the game's first windows keep theirs in
 // "PosnSize", windows added later each in a section of their own.
 FormPosition LoadFormPosn(Settings& ini, const std::string& IniFile, const FormGeometry& window,
                           const std::vector<ScreenRect>& screens, std::string_view section = kPosnSizeSection);

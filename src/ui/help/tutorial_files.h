@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "i18n/translations.h"
+
 namespace gorbix::help {
 
 inline constexpr int kPageCount = 6;
@@ -14,8 +16,7 @@ inline constexpr int kPageHeight = 355;
 // "Hlp1_256.bmp" ... "Hlp6_256.bmp"; in a language of its own the page
 // adds that language's name: "Hlp1_256.de.bmp", "Hlp1_256.pt_BR.bmp".
 inline QString pageFileName(int page, const QString& language = {}) {
-  if (language.isEmpty()) return QStringLiteral("Hlp%1_256.bmp").arg(page);
-  return QStringLiteral("Hlp%1_256.%2.bmp").arg(page).arg(language);
+  return i18n::localName(QStringLiteral("Hlp%1_256.bmp").arg(page), language);
 }
 
 // The folders searched for a page, in order: the current folder first, then
