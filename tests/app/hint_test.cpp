@@ -229,6 +229,12 @@ TEST_F(HintTest, AnyOtherInputTakesTheHintAwayAndOnlyAChangedPositionPaysForTheN
       {"Zoom In", trigger(&MainMenus::zoomInItem), same, false},
       {"About", trigger(&MainMenus::mnuAbout), same, false},
       {"Reset All Scores", trigger(&MainMenus::mnuResetScores), same, false},
+      {"a slide taken back",
+       [](HintTest& t) {
+         t.slideOnce();
+         QTest::keyClick(&t.window, Qt::Key_Z, Qt::ControlModifier);
+       },
+       [](int score) { return score - 10; }, true},
       {"Ctrl+R", key(Qt::Key_R, Qt::ControlModifier), [](int) { return 100; }, true},
       {"a level start from the score list",
        [](HintTest& t) {

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include "main_window_fixture.h"
-#include "solver/replay.h"
 #include "ui/windows/announcer.h"
 
 namespace gorbix {
@@ -18,7 +17,6 @@ class UndoCommandTest : public testing::MainWindowTest {
  protected:
   void SetUp() override {
     testing::MainWindowTest::SetUp();
-    window.hint().setBudget([] { return solver::Budget::ofNodes(3000); });
     window.show();
     QApplication::setActiveWindow(&window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -62,24 +60,6 @@ TEST_F(UndoCommandTest, TheKeysTakeASlideOrASendBackAndMakeItAgain) {
   EXPECT_EQ(window.narrator().announcer().text(), "Move made again. Score 105");
   EXPECT_EQ(undone.count(), 2);
   EXPECT_EQ(redone.count(), 1);
-}
-
-// The hint's move is a move of its own; its price stays paid, and the next
-// hint's search goes at the undo without cost.
-TEST_F(UndoCommandTest, UndoTakesBackTheHintsMoveAndDropsTheNextHint) {
-  QSignalSpy shown(&window.hint(), &HintController::hintShown);
-  key(Qt::Key_H, Qt::NoModifier);
-  ASSERT_TRUE(shown.wait(20'000));
-  const solver::Position before = solver::positionOf(game());
-  key(Qt::Key_H, Qt::NoModifier);
-  key(Qt::Key_H, Qt::NoModifier);
-  ASSERT_EQ(window.hint().state(), HintController::State::Searching);
-  key(Qt::Key_Z);
-  EXPECT_EQ(window.hint().state(), HintController::State::None);
-  EXPECT_TRUE(solver::positionOf(game()).cells == before.cells);
-  EXPECT_EQ(game().Score(), 80);
-  key(Qt::Key_Y);
-  EXPECT_FALSE(solver::positionOf(game()).cells == before.cells);
 }
 
 }  // namespace
