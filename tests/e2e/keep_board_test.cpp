@@ -63,7 +63,8 @@ TEST(KeepBoard, ThreeMovesOutliveSigtermAndCtrlZThenTakesBackTheThird) {
   const Seen dealt = lookFor(bus, "100");
   ASSERT_EQ(dealt.cells.size(), 48u) << bus.log();
   int hole = 0;
-  while (hole < 48 && !dealt.cells[static_cast<std::size_t>(hole)].ends_with("\thole")) ++hole;
+  // The goal's cell adds that it is the goal.
+  while (hole < 48 && dealt.cells[static_cast<std::size_t>(hole)].find("\thole") == std::string::npos) ++hole;
   ASSERT_LT(hole, 48);
   // The tile beside the hole in its row slides there, and back, and there again.
   const int col = hole % 8 > 0 ? hole % 8 : 2;
